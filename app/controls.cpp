@@ -1,0 +1,31 @@
+#include "controls.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QImage picture, QWidget *parent)
+    : QFrame(parent), m_picture(std::move(picture))
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setAutoFillBackground(true);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    {
+        QPainter painter(this);
+        painter.setClipRect(contentsRect());
+        painter.drawImage(contentsRect().topLeft(), m_picture);
+    }
+    QFrame::paintEvent(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFrame>
+#include <QImage>
+#include <QPushButton>
+
+// A picture box: sunken 2-pixel border, its picture unscaled at the top-left of the client area
+// and clipped to it, the background colour wherever the picture does not reach.
+class PictureBox : public QFrame {
+public:
+    PictureBox(QImage picture, QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QImage m_picture;
+};
+
+// A push button that Enter activates too, as Space does: outside a dialog Qt leaves Enter to
+// default buttons, and this window has none.
+class CommandButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "commands.h"
+#include "layouttable.h"
+
+#include <QImage>
+#include <QWidget>
+
+class QLineEdit;
+
+// The drill's one window, built from the layout table.
+class Form1 : public QWidget, public quiz::Form {
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    std::u16string text(std::string_view box) const override;
+    void setText(std::string_view box, std::u16string_view text) override;
+    void endProgram() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+    using ClickHandler = void (Form1::*)();
+    static ClickHandler clickHandler(std::string_view button);
+
+    QWidget *createControl(const layout::ControlSpec &spec);
+    void applyTabOrder();
+    QLineEdit *answerBox(std::string_view name) const;
+
+    QImage m_background;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace quiz {
+
+// One answer box and the only text it accepts.
+struct AnswerSlot {
+    std::string_view box;
+    std::u16string_view expected;
+};
+
+// Key order is also the order in which the commands visit the boxes. There is no Text2.
+inline constexpr std::array<AnswerSlot, 11> answerKey{{
+    {"Text1", u"TRANSFORMADOR CON N\u00DACLEO"},
+    {"Text3", u"DIODO"},
+    {"Text4", u"DIODO VARICAP"},
+    {"Text5", u"FOTODIODO"},
+    {"Text6", u"LED"},
+    {"Text7", u"ZENER"},
+    {"Text8", u"UNIJUNTURA"},
+    {"Text9", u"TRANSISTOR NPN"},
+    {"Text10", u"TRANSISTOR PNP"},
+    {"Text11", u"JFETN"},
+    {"Text12", u"JFETP"},
+}};
+
+inline constexpr std::u16string_view verdictRight = u"BIEN";
+inline constexpr std::u16string_view verdictWrong = u"ERROR";
+
+// Exact comparison, code unit for code unit: no case, space, accent or normalisation folding.
+constexpr std::u16string_view verdict(std::u16string_view typed, std::u16string_view expected)
+{
+    return typed == expected ? verdictRight : verdictWrong;
+}
+
+} // namespace quiz
