@@ -10,7 +10,7 @@
 
 namespace {
 
-const QStringList answerBoxes = {"Text1", "Text3", "Text4", "Text5",  "Text6", "Text7",
+const QStringList answerBoxes = {"Text1", "Text3", "Text4",  "Text5",  "Text6", "Text7",
                                  "Text8", "Text9", "Text10", "Text11", "Text12"};
 
 QLineEdit *box(const Form1 &form, const QString &name)

@@ -77,21 +77,47 @@ void TestQuiz::oneBox_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("verdict");
 
-    QTest::newRow("right name") << "Text3" << "DIODO" << "BIEN";
-    QTest::newRow("accented key") << "Text1" << "TRANSFORMADOR CON NÚCLEO" << "BIEN";
-    QTest::newRow("empty box") << "Text5" << "" << "ERROR";
-    QTest::newRow("small letters") << "Text3" << "diodo" << "ERROR";
-    QTest::newRow("mixed case") << "Text6" << "Led" << "ERROR";
-    QTest::newRow("trailing space") << "Text7" << "ZENER " << "ERROR";
-    QTest::newRow("leading space") << "Text8" << " UNIJUNTURA" << "ERROR";
-    QTest::newRow("plain U for Ú") << "Text1" << "TRANSFORMADOR CON NUCLEO" << "ERROR";
+    QTest::newRow("right name") << "Text3"
+                                << "DIODO"
+                                << "BIEN";
+    QTest::newRow("accented key") << "Text1"
+                                  << "TRANSFORMADOR CON NÚCLEO"
+                                  << "BIEN";
+    QTest::newRow("empty box") << "Text5"
+                               << ""
+                               << "ERROR";
+    QTest::newRow("small letters") << "Text3"
+                                   << "diodo"
+                                   << "ERROR";
+    QTest::newRow("mixed case") << "Text6"
+                                << "Led"
+                                << "ERROR";
+    QTest::newRow("trailing space") << "Text7"
+                                    << "ZENER "
+                                    << "ERROR";
+    QTest::newRow("leading space") << "Text8"
+                                   << " UNIJUNTURA"
+                                   << "ERROR";
+    QTest::newRow("plain U for Ú") << "Text1"
+                                   << "TRANSFORMADOR CON NUCLEO"
+                                   << "ERROR";
     QTest::newRow("U plus combining acute")
         << "Text1" << QString::fromUtf8("TRANSFORMADOR CON NU\u0301CLEO") << "ERROR";
-    QTest::newRow("JFET N with a space") << "Text11" << "JFET N" << "ERROR";
-    QTest::newRow("JFET-P with a hyphen") << "Text12" << "JFET-P" << "ERROR";
-    QTest::newRow("name of another box") << "Text9" << "TRANSISTOR PNP" << "ERROR";
-    QTest::newRow("double space") << "Text4" << "DIODO  VARICAP" << "ERROR";
-    QTest::newRow("a verdict") << "Text10" << "BIEN" << "ERROR";
+    QTest::newRow("JFET N with a space") << "Text11"
+                                         << "JFET N"
+                                         << "ERROR";
+    QTest::newRow("JFET-P with a hyphen") << "Text12"
+                                          << "JFET-P"
+                                          << "ERROR";
+    QTest::newRow("name of another box") << "Text9"
+                                         << "TRANSISTOR PNP"
+                                         << "ERROR";
+    QTest::newRow("double space") << "Text4"
+                                  << "DIODO  VARICAP"
+                                  << "ERROR";
+    QTest::newRow("a verdict") << "Text10"
+                               << "BIEN"
+                               << "ERROR";
 }
 
 void TestQuiz::oneBox()
@@ -141,7 +167,7 @@ void TestQuiz::clear()
 // Each box is read and written before the next is touched, in key order.
 void TestQuiz::keyOrder()
 {
-    const char *order[] = {"Text1", "Text3", "Text4", "Text5",  "Text6", "Text7",
+    const char *order[] = {"Text1", "Text3", "Text4",  "Text5",  "Text6", "Text7",
                            "Text8", "Text9", "Text10", "Text11", "Text12"};
     Sheet sheet;
     quiz::checkAnswers(sheet);
