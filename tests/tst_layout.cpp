@@ -50,6 +50,7 @@ private Q_SLOTS:
     void stacking();
     void colours();
     void captionsFit();
+    void pictures();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -216,6 +217,40 @@ void TestLayout::captionsFit()
         if (auto *label = qobject_cast<QLabel *>(widget))
             QCOMPARE(label->text(), text);
     }
+}
+
+// Pictures are painted unscaled at the top-left of the client area, under the answer boxes.
+void TestLayout::pictures()
+{
+    const QImage grab = m_form->grab().toImage();
+    if (grab.devicePixelRatio() != 1.0)
+        QSKIP("pixel-exact only at a scale factor of 1");
+
+    auto *picture3 = m_form->findChild<QFrame *>("Picture3");
+    const QImage image = QImage(":/assets/Picture3.bmp").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(image.size(), picture3->contentsRect().size());
+    int compared = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QPoint client = picture3->contentsRect().topLeft() + QPoint(x, y);
+            if (picture3->childAt(client))
+                continue;
+            QCOMPARE(pixel(grab, picture3, client).rgb(), image.pixel(x, y));
+            ++compared;
+        }
+    }
+    QVERIFY(compared > 10000);
+
+    auto *picture1 = m_form->findChild<QFrame *>("Picture1");
+    const QPoint origin = picture1->contentsRect().topLeft();
+    for (int y = 0; y < 109; y += 4)
+        for (int x = 201; x <= 212; ++x)
+            QCOMPARE(pixel(grab, picture1, origin + QPoint(x, y)), QColor(Qt::white));
+
+    // The background shows between the controls: the top-left pixel of the window's picture.
+    const QImage background = QImage(":/assets/Form1.bmp").convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(grab.pixel(300, 2), background.pixel(300, 2));
+    QCOMPARE(grab.pixel(639, 382), background.pixel(639, 382));
 }
 
 QTEST_MAIN(TestLayout)

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// Uncompressed Windows bitmaps with exactly the header fields the program's pictures use:
+// bottom-up rows padded to 4 bytes, resolution 0, colours used 0. Written by hand because
+// QImageWriter fills in its own resolution and sizes.
+
+// 24 bits per pixel, stored blue, green, red; the pixel-data size is filled in.
+QByteArray encodeBmp24(const QImage &image);
+
+// 8 bits per pixel with the image's 256-entry colour table; the pixel-data size is left 0.
+QByteArray encodeBmp8(const QImage &indexed);

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+
+#include <initializer_list>
+
+// A white table picture with anti-aliased line drawings. Coordinates are pixel indices and
+// ranges are inclusive, as in the picture descriptions; strokes run between pixel centres.
+class Sketch {
+public:
+    Sketch(int width, int height);
+
+    // Crisp filled block of pixels x0..x1, y0..y1.
+    void block(int x0, int y0, int x1, int y1, QColor colour = Qt::black);
+    // Anti-aliased straight stroke from the centre of one pixel to the centre of another.
+    void stroke(QPointF from, QPointF to, qreal width = 1.4, QColor colour = Qt::black);
+    void outline(std::initializer_list<QPointF> corners, qreal width = 1.3);
+    void solid(std::initializer_list<QPointF> corners, QColor colour = Qt::black);
+    // Outlined and filled with grey and black hatching.
+    void hatched(std::initializer_list<QPointF> corners);
+    // A mid-grey circle that fills the pixel box x0..x1, y0..y1.
+    void circle(int x0, int y0, int x1, int y1);
+    // A straight arrow with a solid head whose tip is at `tip`.
+    void arrow(QPointF from, QPointF tip, qreal headLength = 6, qreal headWidth = 6);
+    // Half an ellipse from row `top` to row `bottom` of a vertical lead at column `leadX`,
+    // bulging sideways as far as pixel column `bulge`.
+    void arc(qreal leadX, int top, int bottom, int bulge, qreal width = 1.4);
+
+    // Speckles the untouched white ground (deterministically), then draws the grid lines over
+    // it, so that their colours stay exact.
+    void speckle(quint32 seed);
+    void hline(int y, int x0, int x1, QRgb colour);
+    void vline(int x, int y0, int y1, QRgb colour);
+
+    const QImage &image() const { return m_image; }
+
+private:
+    QPolygonF polygon(std::initializer_list<QPointF> corners) const;
+
+    QImage m_image;
+    QPainter m_painter;
+};

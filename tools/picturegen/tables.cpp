@@ -1,0 +1,213 @@
+#include "pictures.h"
+#include "sketch.h"
+
+#include <array>
+
+namespace {
+
+const QColor coreBlack(0x1E, 0x1E, 0x1E);
+
+// One transformer winding: stubs at both ends pointing away from the core, a straight run on
+// the lead line and four arcs bulging toward the core.
+struct Winding {
+    int leadLeft, leadRight; // columns of the lead line
+    int stubFrom, stubTo;    // columns of the end stubs
+    int topStub, bottomStub; // upper row of each 2-row stub
+    std::array<std::pair<int, int>, 4> arcs;
+    int bulge;
+};
+
+void drawWinding(Sketch &sketch, const Winding &w)
+{
+    sketch.block(w.stubFrom, w.topStub, w.stubTo, w.topStub + 1);
+    sketch.block(w.stubFrom, w.bottomStub, w.stubTo, w.bottomStub + 1);
+    sketch.block(w.leadLeft, w.topStub, w.leadRight, w.arcs.front().first - 1);
+    sketch.block(w.leadLeft, w.arcs.back().second, w.leadRight, w.bottomStub + 1);
+    const qreal leadX = (w.leadLeft + w.leadRight) / 2.0;
+    for (auto [top, bottom] : w.arcs)
+        sketch.arc(leadX, top, bottom, w.bulge);
+}
+
+// An outlined triangle for an upright diode pointing up: apex row, base row, base columns.
+void upTriangle(Sketch &sketch, qreal apexX, qreal apexY, qreal baseY, qreal left, qreal right)
+{
+    sketch.outline({{apexX, apexY}, {right, baseY}, {left, baseY}});
+}
+
+} // namespace
+
+QImage drawTransformers()
+{
+    Sketch sketch(201, 111);
+
+    // Left: dashed core.
+    drawWinding(sketch, {51, 52, 43, 52, 12, 80, {{{24, 35}, {35, 46}, {47, 57}, {58, 69}}}, 57});
+    drawWinding(sketch, {74, 74, 74, 81, 12, 80, {{{24, 35}, {35, 46}, {47, 57}, {58, 69}}}, 68});
+    const std::array<std::pair<int, int>, 7> dashes{
+        {{12, 17}, {22, 28}, {34, 39}, {45, 50}, {57, 62}, {69, 74}, {78, 81}}};
+    for (auto [top, bottom] : dashes) {
+        sketch.block(60, top, 61, bottom, coreBlack);
+        sketch.block(64, top, 65, bottom, coreBlack);
+    }
+
+    // Right: solid core.
+    drawWinding(sketch,
+                {132, 132, 124, 132, 13, 81, {{{24, 36}, {36, 47}, {48, 58}, {59, 70}}}, 138});
+    drawWinding(sketch,
+                {154, 155, 154, 162, 13, 81, {{{24, 36}, {36, 47}, {48, 58}, {59, 70}}}, 149});
+    sketch.block(141, 13, 141, 82, QColor(0x23, 0x23, 0x23));
+    sketch.block(145, 13, 145, 82, QColor(0x8B, 0x8B, 0x8B));
+    sketch.block(146, 13, 146, 82, QColor(0x65, 0x65, 0x65));
+
+    sketch.speckle(0x5EED0001);
+    sketch.hline(4, 0, 200, 0x6B8093);
+    sketch.hline(5, 0, 200, 0x9BB0C3);
+    sketch.hline(86, 0, 200, 0x455A6F);
+    sketch.hline(87, 0, 200, 0xBFD4E7);
+    return sketch.image();
+}
+
+QImage drawLightDiodes()
+{
+    Sketch sketch(262, 80);
+
+    // Photodiode: light arrows pointing in.
+    sketch.block(37, 18, 38, 24);
+    sketch.block(37, 36, 38, 45);
+    sketch.block(32, 25, 44, 26);
+    upTriangle(sketch, 37.5, 27.4, 34.6, 32.4, 43.6);
+    sketch.arrow({15, 14}, {24, 24});
+    sketch.arrow({21, 8}, {31, 18});
+
+    // Light-emitting diode: arrows pointing out.
+    sketch.block(106, 21, 106, 26);
+    sketch.block(106, 38, 106, 47);
+    sketch.block(100, 27, 112, 28);
+    upTriangle(sketch, 106, 29.4, 36.6, 100.4, 111.6);
+    sketch.arrow({99, 24}, {90, 14});
+    sketch.arrow({93, 29}, {83, 19});
+
+    // Upright zener: the bar's right end bends down to the apex.
+    sketch.block(174, 10, 175, 17);
+    sketch.block(174, 37, 175, 46);
+    sketch.block(167, 18, 179, 19);
+    sketch.stroke({178, 20}, {174.5, 27});
+    upTriangle(sketch, 174.5, 27.4, 35.6, 168.4, 179.6);
+    sketch.stroke({174.5, 27}, {174.5, 35});
+
+    // Lying zener: the bar's ends bent in opposite directions.
+    sketch.block(207, 28, 218, 29);
+    sketch.outline({{217.5, 23.4}, {225.6, 28.5}, {217.5, 34.6}});
+    sketch.block(226, 23, 227, 35);
+    sketch.stroke({226.5, 23}, {223, 21});
+    sketch.stroke({226.5, 35}, {229, 36});
+    sketch.block(228, 28, 234, 29);
+
+    sketch.speckle(0x5EED0002);
+    sketch.hline(2, 1, 261, 0xA8BDD0);
+    sketch.hline(3, 1, 261, 0x5D7285);
+    sketch.hline(53, 0, 261, 0xC8D5DE);
+    sketch.hline(54, 0, 261, 0x465968);
+    sketch.hline(55, 0, 261, 0xDCEEFC);
+    sketch.vline(69, 1, 79, 0x8B99A2);
+    sketch.vline(70, 1, 79, 0x83949C);
+    sketch.vline(136, 2, 79, 0x9EB3C6);
+    sketch.vline(137, 2, 79, 0x657A8D);
+    return sketch.image();
+}
+
+QImage drawDiodes()
+{
+    Sketch sketch(141, 93);
+
+    // Rectifier diode, pointing right.
+    sketch.block(16, 26, 25, 27);
+    sketch.outline({{26.5, 20.4}, {34.6, 26.5}, {26.5, 32.6}});
+    sketch.block(35, 20, 36, 32);
+    sketch.block(37, 26, 43, 27);
+
+    // Varicap diode, pointing up, with a doubled bar.
+    sketch.block(101, 13, 102, 21);
+    sketch.block(101, 36, 102, 45);
+    sketch.block(95, 22, 108, 22);
+    sketch.block(95, 25, 108, 26);
+    upTriangle(sketch, 101.5, 27.4, 34.6, 95.4, 106.6);
+
+    sketch.speckle(0x5EED0003);
+    sketch.hline(57, 0, 131, 0xDDEAF3);
+    sketch.hline(58, 0, 131, 0x40556A);
+    sketch.hline(59, 0, 131, 0xC4D9EC);
+    sketch.hline(88, 1, 131, 0xA8BDD0);
+    sketch.hline(89, 1, 131, 0x5D7285);
+    sketch.vline(69, 0, 90, 0x8B99A2);
+    sketch.vline(70, 0, 90, 0x83949C);
+    return sketch.image();
+}
+
+QImage drawTransistors()
+{
+    Sketch sketch(361, 86);
+
+    // Unijunction: thin base bar, emitter with a hatched head pointing into the bar.
+    sketch.circle(27, 12, 57, 41);
+    sketch.block(38, 16, 38, 38);
+    sketch.stroke({38, 21}, {50.5, 16});
+    sketch.block(50, 3, 51, 16);
+    sketch.stroke({38, 32}, {50.5, 38});
+    sketch.block(50, 38, 51, 48);
+    sketch.solid({{47, 38}, {51.4, 37.6}, {51.4, 40.4}});
+    sketch.stroke({20, 9}, {34, 23});
+    sketch.hatched({{37.8, 26.8}, {35.4, 19.6}, {30.6, 24.4}});
+
+    // NPN: arrow on the emitter pointing away from the bar.
+    sketch.circle(105, 12, 135, 41);
+    sketch.block(114, 15, 116, 38);
+    sketch.block(98, 27, 113, 28);
+    sketch.stroke({116.5, 21}, {128, 16});
+    sketch.block(128, 2, 129, 16);
+    sketch.stroke({116.5, 32}, {128, 39});
+    sketch.block(128, 39, 129, 48);
+    sketch.solid({{127.2, 38.4}, {120.7, 37.2}, {123.4, 33.0}});
+
+    // PNP: arrow on the emitter pointing toward the bar.
+    sketch.circle(200, 10, 230, 39);
+    sketch.block(212, 13, 214, 36);
+    sketch.block(187, 25, 211, 25);
+    sketch.stroke({214.5, 18}, {224, 14});
+    sketch.block(224, 1, 225, 14);
+    sketch.stroke({214.5, 29}, {224, 36});
+    sketch.block(224, 36, 225, 48);
+    sketch.solid({{215.2, 28.6}, {218.6, 33.6}, {221.4, 29.8}});
+
+    // N-channel JFET: gate arrow pointing into the channel.
+    sketch.circle(283, 11, 312, 41);
+    sketch.block(294, 14, 298, 37, QColor(0x50, 0x50, 0x50));
+    sketch.block(295, 14, 297, 37);
+    sketch.block(272, 26, 293, 27);
+    sketch.solid({{292.2, 26.5}, {287, 21}, {287, 32}});
+    sketch.block(299, 18, 303, 19);
+    sketch.block(302, 7, 303, 19);
+    sketch.block(299, 34, 303, 34);
+    sketch.block(302, 34, 303, 45);
+
+    // P-channel JFET: hatched gate arrow pointing away from the channel.
+    sketch.circle(326, 11, 358, 40);
+    sketch.block(343, 14, 346, 38);
+    sketch.block(320, 26, 342, 26);
+    sketch.hatched({{333, 26}, {340.5, 21}, {340.5, 32}});
+    sketch.block(347, 18, 351, 19);
+    sketch.block(351, 6, 351, 19);
+    sketch.block(347, 34, 351, 34);
+    sketch.block(351, 34, 351, 45);
+
+    sketch.speckle(0x5EED0004);
+    sketch.hline(52, 10, 360, 0x3D5772);
+    sketch.hline(53, 10, 360, 0xB9D3EC);
+    sketch.vline(73, 1, 85, 0x8EA1B0);
+    sketch.vline(74, 1, 85, 0x738599);
+    sketch.vline(168, 0, 85, 0xA2BCD5);
+    sketch.vline(169, 0, 85, 0x546E87);
+    sketch.vline(262, 1, 85, 0xA3BDD6);
+    sketch.vline(263, 1, 85, 0x536D86);
+    return sketch.image();
+}
