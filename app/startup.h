@@ -3,5 +3,5 @@
 class QApplication;
 
 // Everything the application needs before Form1 is built: the classic Windows look, Spanish
-// texts and the window's default font.
+// texts, the window's default font and the program's icon.
 void prepareApplication(QApplication &app);

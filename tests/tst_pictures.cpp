@@ -90,6 +90,8 @@ private Q_SLOTS:
     void tables();
     void wordListGround();
     void wordListText();
+    void background();
+    void icon();
 };
 
 void TestPictures::storage_data()
@@ -260,6 +262,100 @@ void TestPictures::wordListText()
         QCOMPARE(r.top(), lines[i].top);
         QCOMPARE(r.bottom(), lines[i].bottom);
         QVERIFY(std::abs((r.left() + r.right()) / 2.0 - 71) <= 1.5);
+    }
+}
+
+void TestPictures::background()
+{
+    const QByteArray bmp = fileBytes("Form1.bmp");
+    QCOMPARE(bmp.size(), 308278);
+    QCOMPARE(le(bmp, 2, 4), 308278u);
+    QCOMPARE(le(bmp, 10, 4), 1078u);
+    QCOMPARE(le(bmp, 18, 4), 640u);
+    QCOMPARE(le(bmp, 22, 4), 480u);
+    QCOMPARE(le(bmp, 28, 2), 8u);
+    QCOMPARE(le(bmp, 34, 4), 0u); // pixel-data size left 0
+    const int levels8[] = {0, 36, 73, 109, 146, 182, 219, 255};
+    const int levels4[] = {0, 85, 170, 255};
+    for (int i = 0; i < 256; ++i) {
+        const int entry = 54 + 4 * i;
+        QCOMPARE(quint8(bmp[entry + 0]), quint8(levels4[i & 3]));
+        QCOMPARE(quint8(bmp[entry + 1]), quint8(levels8[(i >> 2) & 7]));
+        QCOMPARE(quint8(bmp[entry + 2]), quint8(levels8[i >> 5]));
+        QCOMPARE(quint8(bmp[entry + 3]), quint8(0));
+    }
+
+    // Tones of the rows the window shows.
+    QList<int> uses(256, 0);
+    double sum[3] = {0, 0, 0};
+    for (int y = 0; y < 383; ++y) {
+        const int stored = 1078 + (479 - y) * 640;
+        for (int x = 0; x < 640; ++x) {
+            const int index = quint8(bmp[stored + x]);
+            ++uses[index];
+            sum[0] += levels8[index >> 5];
+            sum[1] += levels8[(index >> 2) & 7];
+            sum[2] += levels4[index & 3];
+        }
+    }
+    const QRgb target = 0x848F7F;
+    const int mean[3] = {int(sum[0] / (640 * 383)), int(sum[1] / (640 * 383)),
+                         int(sum[2] / (640 * 383))};
+    QVERIFY(std::abs(mean[0] - qRed(target)) <= 8);
+    QVERIFY(std::abs(mean[1] - qGreen(target)) <= 8);
+    QVERIFY(std::abs(mean[2] - qBlue(target)) <= 8);
+    const int used = int(std::count_if(uses.begin(), uses.end(), [](int n) { return n > 0; }));
+    QVERIFY2(used >= 40 && used <= 70, qPrintable(QString::number(used)));
+    const QList<QRgb> frequent{0x9292AA, 0x929255, 0x6D6D55, 0x6D9255, 0x6D92AA, 0x92B6AA};
+    const auto top = std::max_element(uses.begin(), uses.end()) - uses.begin();
+    const QRgb topColour =
+        QRgb(levels8[top >> 5] << 16 | levels8[(top >> 2) & 7] << 8 | levels4[top & 3]);
+    QVERIFY2(frequent.contains(topColour), qPrintable(QString::number(topColour, 16)));
+
+    // Motifs in place: the television's six colour bars in order along row 350, and the
+    // green board greener than the grey one.
+    const QImage image(QStringLiteral(ASSETS_DIR "/Form1.bmp"));
+    auto average = [&](QRect area) {
+        double r = 0, g = 0, b = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x) {
+                const QRgb p = image.pixel(x, y);
+                r += qRed(p), g += qGreen(p), b += qBlue(p);
+            }
+        const double n = area.width() * area.height();
+        return std::array<double, 3>{r / n, g / n, b / n};
+    };
+    const QColor bars[] = {QColor(172, 188, 166), QColor(64, 192, 204),  QColor(62, 172, 74),
+                           QColor(192, 62, 172),  QColor(232, 112, 100), QColor(132, 92, 204)};
+    int barLeft = 471;
+    for (const QColor &bar : bars) {
+        const auto seen = average(QRect(barLeft, 330, 16, 40));
+        QVERIFY(std::abs(seen[0] - bar.red()) < 20 && std::abs(seen[1] - bar.green()) < 20 &&
+                std::abs(seen[2] - bar.blue()) < 20);
+        barLeft += 23;
+    }
+    const auto green = average(QRect(270, 215, 50, 30));
+    const auto grey = average(QRect(40, 280, 120, 120));
+    QVERIFY(green[1] - (green[0] + green[2]) / 2 > grey[1] - (grey[0] + grey[2]) / 2 + 20);
+}
+
+// Three images of a window: 32 x 32 black and white, 32 x 32 and 16 x 16 in 16 colours.
+void TestPictures::icon()
+{
+    const QByteArray ico = fileBytes("korval2.ico");
+    QCOMPARE(le(ico, 0, 2), 0u);
+    QCOMPARE(le(ico, 2, 2), 1u);
+    QCOMPARE(le(ico, 4, 2), 3u);
+    const int expected[3][3] = {{32, 2, 1}, {32, 16, 4}, {16, 16, 4}};
+    for (int i = 0; i < 3; ++i) {
+        const int entry = 6 + 16 * i;
+        QCOMPARE(int(quint8(ico[entry])), expected[i][0]);
+        QCOMPARE(int(quint8(ico[entry + 1])), expected[i][0]);
+        QCOMPARE(int(quint8(ico[entry + 2])), expected[i][1]);
+        QCOMPARE(le(ico, entry + 6, 2), quint32(expected[i][2]));
+        const int offset = int(le(ico, entry + 12, 4));
+        QCOMPARE(le(ico, offset + 14, 2), quint32(expected[i][2]));
+        QCOMPARE(le(ico, offset + 8, 4), quint32(2 * expected[i][0]));
     }
 }
 

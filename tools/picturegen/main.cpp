@@ -44,5 +44,8 @@ int main(int argc, char *argv[])
     for (const auto &[name, draw] : pictures)
         ok = write(folder, QString::fromLatin1(name), encodeBmp24(draw())) && ok;
     ok = write(folder, QStringLiteral("Form1.bmp"), encodeBmp8(drawCollage())) && ok;
+    const QList<QImage> icons{drawWindowIcon(32, false), drawWindowIcon(32, true),
+                              drawWindowIcon(16, true)};
+    ok = write(folder, QStringLiteral("korval2.ico"), encodeIco(icons)) && ok;
     return ok ? 0 : 1;
 }
