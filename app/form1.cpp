@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessiblenames.h"
 #include "controls.h"
 #include "fonts.h"
 #include "runtimeerror.h"
@@ -11,6 +12,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -89,6 +91,7 @@ QWidget *Form1::createControl(const layout::ControlSpec &spec)
     }
     case layout::Kind::TextBox: {
         auto *box = new QLineEdit(container);
+        box->setMaxLength(std::numeric_limits<int>::max()); // no limit, as the learner expects
         box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         setBackground(box, QPalette::Base, spec.colour);
         control = box;
@@ -110,6 +113,8 @@ QWidget *Form1::createControl(const layout::ControlSpec &spec)
     }
     }
     control->setObjectName(qs(spec.name));
+    control->setAccessibleName(screenReaderName(spec));
+    control->setAccessibleDescription(screenReaderDescription(spec));
     control->setFont(controlFont(spec.font));
     control->setGeometry(pixelRect(spec).translated(clientOrigin));
 

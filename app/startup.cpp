@@ -8,6 +8,8 @@
 
 void prepareApplication(QApplication &app)
 {
+    QApplication::setApplicationName(QStringLiteral("korval2"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setStyle(QStringLiteral("windows"));
     useSpanish(app);
     QApplication::setFont(controlFont(layout::windowFont));
