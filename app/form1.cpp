@@ -36,7 +36,8 @@ QRect pixelRect(const layout::ControlSpec &spec)
 
 QImage picture(const char *controlName)
 {
-    return QImage(QStringLiteral(":/assets/%1.bmp").arg(qs(controlName)));
+    // Naming the format spares Qt from asking every image plugin what the file is.
+    return QImage(QStringLiteral(":/assets/%1.bmp").arg(qs(controlName)), "BMP");
 }
 
 void setBackground(QWidget *widget, QPalette::ColorRole role, std::uint32_t colourValue)

@@ -4,11 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target korval2
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release --target korval2
 
 if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
-    exec build/app/korval2
+    exec build/release/app/korval2
 fi
 
 shot=$PWD/build/korval2-screenshot.png
@@ -18,7 +18,7 @@ xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$display_file"' EXIT
 for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$display_file")
-build/app/korval2 &
+build/release/app/korval2 &
 app=$!
 for _ in $(seq 100); do xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1 && break; sleep 0.05; done
 sleep 0.5

@@ -47,5 +47,15 @@ int main(int argc, char *argv[])
     const QList<QImage> icons{drawWindowIcon(32, false), drawWindowIcon(32, true),
                               drawWindowIcon(16, true)};
     ok = write(folder, QStringLiteral("korval2.ico"), encodeIco(icons)) && ok;
+    // The same window in PNG for desktops that take their icons from a theme.
+    for (const QImage &icon : {icons[1], icons[2]}) {
+        QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < icon.height(); ++y)
+            for (int x = 0; x < icon.width(); ++x)
+                if (icon.pixelIndex(x, y) == 255)
+                    argb.setPixel(x, y, 0);
+        const QString name = QStringLiteral("korval2-%1.png").arg(icon.width());
+        ok = argb.save(folder.filePath(name), "PNG") && ok;
+    }
     return ok ? 0 : 1;
 }
