@@ -5,90 +5,67 @@
 set -euo pipefail
 korval2=$1
 xclose=$2
-
 workdir=$(mktemp -d)
-cleanup() {
-    [[ -n ${app:-} ]] && kill "$app" 2>/dev/null || true
-    [[ -n ${xvfb:-} ]] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$workdir"
-}
-trap cleanup EXIT
+trap 'kill ${app:-} ${xvfb:-} 2>/dev/null; rm -rf "$workdir"' EXIT
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [[ -s $workdir/display ]] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$workdir/display")
+export DISPLAY=:$(cat "$workdir/display") XDG_RUNTIME_DIR=$workdir
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 
 "$korval2" --ignored-argument &
 app=$!
-window=
 for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n 1) && [[ -n $window ]] && break
+    window=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n 1) && break
     sleep 0.05
 done
-[[ -n $window ]] || { echo "FAIL: no window"; exit 1; }
+[[ -n ${window:-} ]] || { echo "FAIL: no window"; exit 1; }
 sleep 0.3
 
-# Box, centre of its rectangle in window pixels, what to type, the verdict expected.
+# Box, centre of its rectangle in window pixels, what to type (_ for a space), the verdict.
 boxes=(
-    "Text1  110 131 TRANSFORMADOR          ERROR"
-    "Text3  310 115 DIODO                  BIEN"
-    "Text4  378 115 DIODO_VARICAP          BIEN"
-    "Text5   46 243 fotodiodo              ERROR"
-    "Text6  114 243 LED                    BIEN"
-    "Text7  210 243 ZENER_                 ERROR"
-    "Text8   46 343 UNIJUNTURA             BIEN"
-    "Text9  130 342 TRANSISTOR_NPN         BIEN"
-    "Text10 226 342 TRANSISTOR_NPN         ERROR"
-    "Text11 306 343 JFET_N                 ERROR"
-    "Text12 362 342 JFETP                  BIEN"
+    "Text1  110 131 TRANSFORMADOR  ERROR" "Text3  310 115 DIODO          BIEN"
+    "Text4  378 115 DIODO_VARICAP  BIEN"  "Text5   46 243 fotodiodo      ERROR"
+    "Text6  114 243 LED            BIEN"  "Text7  210 243 ZENER_         ERROR"
+    "Text8   46 343 UNIJUNTURA     BIEN"  "Text9  130 342 TRANSISTOR_NPN BIEN"
+    "Text10 226 342 TRANSISTOR_NPN ERROR" "Text11 306 343 JFET_N         ERROR"
+    "Text12 362 342 JFETP          BIEN"
 )
-
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
-read_box() {
-    click "$1" "$2"
-    xdotool key --clearmodifiers ctrl+a ctrl+c
-    sleep 0.15
-    xclip -o -selection clipboard 2>/dev/null || true
+failures=0
+# Reads every box back and compares it with column $1 of its row.
+expect() {
+    for row in "${boxes[@]}"; do
+        read -r -a field <<<"$row"
+        click "${field[1]}" "${field[2]}"
+        xdotool key --clearmodifiers ctrl+a ctrl+c
+        sleep 0.15
+        got=$(xclip -o -selection clipboard 2>/dev/null || true)
+        want=${field[$1]//_/ }
+        [[ $got == "$want" ]] || { echo "FAIL: ${field[0]} holds '$got', expected '$want'"; failures=$((failures + 1)); }
+    done
 }
 
-failures=0
 for row in "${boxes[@]}"; do
-    read -r name x y typed _ <<<"$row"
-    click "$x" "$y"
-    xdotool type --delay 20 "${typed//_/ }"
+    read -r -a field <<<"$row"
+    click "${field[1]}" "${field[2]}"
+    xdotool type --delay 20 "${field[3]//_/ }"
 done
-for row in "${boxes[@]}"; do
-    read -r name x y typed _ <<<"$row"
-    got=$(read_box "$x" "$y")
-    if [[ $got != "${typed//_/ }" ]]; then
-        echo "FAIL: $name holds '$got' after typing '${typed//_/ }'"
-        failures=$((failures + 1))
-    fi
-done
-
+expect 3
 click 408 204 # PRUEBA
-for row in "${boxes[@]}"; do
-    read -r name x y _ verdict <<<"$row"
-    got=$(read_box "$x" "$y")
-    if [[ $got != "$verdict" ]]; then
-        echo "FAIL: $name shows '$got', expected '$verdict'"
-        failures=$((failures + 1))
-    fi
-done
+expect 4
 
 "$xclose" "$window"
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
+status=0
 if kill -0 "$app" 2>/dev/null; then
     echo "FAIL: korval2 still runs after its window was closed"
     failures=$((failures + 1))
 else
-    status=0
     wait "$app" || status=$?
-    app=
     [[ $status == 0 ]] || { echo "FAIL: exit status $status"; failures=$((failures + 1)); }
 fi
-
+app=
 echo "realwindow: $failures failures"
 ((failures == 0))

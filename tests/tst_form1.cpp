@@ -1,8 +1,13 @@
 #include "form1.h"
 #include "startup.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -10,28 +15,28 @@
 
 namespace {
 
-const QStringList answerBoxes = {"Text1", "Text3", "Text4",  "Text5",  "Text6", "Text7",
-                                 "Text8", "Text9", "Text10", "Text11", "Text12"};
+const QStringList keyOrder = {"Text1", "Text3", "Text4",  "Text5",  "Text6", "Text7",
+                              "Text8", "Text9", "Text10", "Text11", "Text12"};
 
-QLineEdit *box(const Form1 &form, const QString &name)
+QLineEdit *box(const QWidget &form, const QString &name)
 {
     return form.findChild<QLineEdit *>(name);
 }
 
-QPushButton *button(const Form1 &form, const QString &name)
+void click(const QWidget &form, const char *button)
 {
-    return form.findChild<QPushButton *>(name);
+    QTest::mouseClick(form.findChild<QPushButton *>(button), Qt::LeftButton);
 }
 
-QStringList texts(const Form1 &form)
+QStringList texts(const QWidget &form)
 {
     QStringList result;
-    for (const QString &name : answerBoxes)
+    for (const QString &name : keyOrder)
         result << box(form, name)->text();
     return result;
 }
 
-// Runs the event loop after `action`, and gives up after a few seconds with status 99.
+// Runs the event loop after `action`; gives up after a few seconds with status 99.
 int exitStatusAfter(const std::function<void()> &action)
 {
     QTimer::singleShot(0, qApp, action);
@@ -45,127 +50,120 @@ class TestForm1 : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void initTestCase() { prepareApplication(*qApp); }
+    void init();
+    void cleanup() { m_form.reset(); }
+
     void startsReady();
     void activation_data();
     void activation();
-    void enterAndEscapeInBox();
-    void clearButton();
-    void exitButton();
-    void closeWindow();
+    void ending_data();
+    void ending();
     void runtimeErrorReported();
+    void screenReader_data();
+    void screenReader();
+    void hugePaste();
+    void strangeCharacters_data();
+    void strangeCharacters();
+    void clickBurst();
+
+private:
+    std::unique_ptr<Form1> m_form;
 };
+
+void TestForm1::init()
+{
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+}
 
 void TestForm1::startsReady()
 {
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QCOMPARE(form.windowTitle(), QStringLiteral("Form1"));
-    QCOMPARE(QApplication::focusWidget(), button(form, "Command1"));
-    QCOMPARE(texts(form), QStringList(11, QString()));
-    QCOMPARE(button(form, "Command1")->text(), QStringLiteral("PRUEBA"));
-    QCOMPARE(button(form, "Command2")->text(), QStringLiteral("BORRAR"));
-    QCOMPARE(button(form, "Command3")->text(), QStringLiteral("Salir"));
-    for (const char *name : {"Command1", "Command2", "Command3"}) {
-        QVERIFY(!button(form, name)->isDefault());
-        QVERIFY(!button(form, name)->autoDefault());
+    QCOMPARE(m_form->windowTitle(), QStringLiteral("Form1"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(texts(*m_form), QStringList(11, QString()));
+    for (auto [name, caption] :
+         {std::pair{"Command1", "PRUEBA"}, {"Command2", "BORRAR"}, {"Command3", "Salir"}}) {
+        auto *button = m_form->findChild<QPushButton *>(name);
+        QCOMPARE(button->text(), QString::fromLatin1(caption));
+        QVERIFY(!button->isDefault() && !button->autoDefault());
     }
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+
+    // Qt's own texts come in Spanish: the answer box's context menu.
+    std::unique_ptr<QMenu> menu(box(*m_form, "Text3")->createStandardContextMenu());
+    QStringList actions;
+    for (QAction *action : menu->actions())
+        actions << action->text().remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+    QVERIFY2(actions.contains("Deshacer") && actions.contains("Copiar") &&
+                 actions.contains("Pegar"),
+             qPrintable(actions.join(", ")));
 }
 
+// What runs "PRUEBA" and what does not: no default or cancel button, Enter in a box stays there.
 void TestForm1::activation_data()
 {
-    QTest::addColumn<int>("how");
-    QTest::newRow("mouse click") << 0;
-    QTest::newRow("Space") << int(Qt::Key_Space);
-    QTest::newRow("Enter") << int(Qt::Key_Return);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("checks");
+    QTest::newRow("mouse click") << "Command1" << 0 << true;
+    QTest::newRow("Space") << "Command1" << int(Qt::Key_Space) << true;
+    QTest::newRow("Enter") << "Command1" << int(Qt::Key_Return) << true;
+    QTest::newRow("keypad Enter") << "Command1" << int(Qt::Key_Enter) << true;
+    QTest::newRow("Escape") << "Command1" << int(Qt::Key_Escape) << false;
+    QTest::newRow("Enter in a box") << "Text7" << int(Qt::Key_Return) << false;
+    QTest::newRow("keypad Enter in a box") << "Text7" << int(Qt::Key_Enter) << false;
+    QTest::newRow("Escape in a box") << "Text7" << int(Qt::Key_Escape) << false;
 }
 
 void TestForm1::activation()
 {
-    QFETCH(int, how);
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    box(form, "Text3")->setText("DIODO");
-    box(form, "Text4")->setText("diodo varicap");
-
-    QPushButton *prueba = button(form, "Command1");
-    prueba->setFocus();
-    if (how == 0)
-        QTest::mouseClick(prueba, Qt::LeftButton);
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(bool, checks);
+    box(*m_form, "Text3")->setText("DIODO");
+    box(*m_form, "Text4")->setText("diodo varicap");
+    QWidget *focused = m_form->findChild<QWidget *>(focus);
+    focused->setFocus();
+    if (key)
+        QTest::keyClick(focused, Qt::Key(key));
     else
-        QTest::keyClick(prueba, Qt::Key(how));
+        click(*m_form, "Command1");
 
-    QStringList expected(11, QStringLiteral("ERROR"));
-    expected[1] = QStringLiteral("BIEN");
-    QCOMPARE(texts(form), expected);
+    QStringList expected(11, checks ? QStringLiteral("ERROR") : QString());
+    expected[1] = checks ? QStringLiteral("BIEN") : QStringLiteral("DIODO");
+    expected[2] = checks ? QStringLiteral("ERROR") : QStringLiteral("diodo varicap");
+    QCOMPARE(texts(*m_form), expected);
+    if (key)
+        QCOMPARE(QApplication::focusWidget(), focused);
 }
 
-void TestForm1::enterAndEscapeInBox()
+void TestForm1::ending_data()
 {
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    QLineEdit *text7 = box(form, "Text7");
-    text7->setFocus();
-    QTest::keyClicks(text7, "ZENER");
-    QTest::keyClick(text7, Qt::Key_Return);
-    QTest::keyClick(text7, Qt::Key_Enter);
-    QTest::keyClick(text7, Qt::Key_Escape);
-    QCOMPARE(text7->text(), QStringLiteral("ZENER"));
-    QCOMPARE(QApplication::focusWidget(), text7);
-    QCOMPARE(texts(form).count(QString()), 10);
-
-    QPushButton *prueba = button(form, "Command1");
-    prueba->setFocus();
-    QTest::keyClick(prueba, Qt::Key_Escape);
-    QCOMPARE(texts(form).count(QString()), 10);
+    QTest::addColumn<bool>("byFrame");
+    QTest::newRow("Salir") << false;
+    QTest::newRow("closing the window") << true;
 }
 
-void TestForm1::clearButton()
+// Both roads end the event loop with status 0, whatever the boxes hold.
+void TestForm1::ending()
 {
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    box(form, "Text1")->setText("TRANSFORMADOR");
-    QTest::mouseClick(button(form, "Command1"), Qt::LeftButton);
-    box(form, "Text12")->setText("JFETP");
-    box(form, "Text12")->setFocus();
-    QTest::mouseClick(button(form, "Command2"), Qt::LeftButton);
-    QCOMPARE(texts(form), QStringList(11, QString()));
-}
-
-void TestForm1::exitButton()
-{
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    box(form, "Text5")->setText("FOTODIODO");
-    const int status =
-        exitStatusAfter([&] { QTest::mouseClick(button(form, "Command3"), Qt::LeftButton); });
+    QFETCH(bool, byFrame);
+    box(*m_form, "Text5")->setText("FOTODIODO");
+    const int status = exitStatusAfter([&] {
+        if (byFrame)
+            m_form->close();
+        else
+            click(*m_form, "Command3");
+    });
     QCOMPARE(status, 0);
-}
-
-void TestForm1::closeWindow()
-{
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    const int status = exitStatusAfter([&] { form.close(); });
-    QCOMPARE(status, 0);
-    QVERIFY(!form.isVisible());
 }
 
 // A box that cannot be reached is reported in Spanish and ends the program with status 1;
 // the boxes judged before it keep their verdicts.
 void TestForm1::runtimeErrorReported()
 {
-    Form1 form;
-    form.show();
-    QVERIFY(QTest::qWaitForWindowActive(&form));
-    delete box(form, "Text5");
-
+    delete box(*m_form, "Text5");
     QString shown;
     QTimer poll;
     connect(&poll, &QTimer::timeout, this, [&] {
@@ -175,14 +173,124 @@ void TestForm1::runtimeErrorReported()
         }
     });
     poll.start(20);
-    const int status =
-        exitStatusAfter([&] { QTest::mouseClick(button(form, "Command1"), Qt::LeftButton); });
-
-    QCOMPARE(status, 1);
+    QCOMPARE(exitStatusAfter([&] { click(*m_form, "Command1"); }), 1);
     QVERIFY2(shown.contains(QStringLiteral("error en tiempo de ejecución")), qPrintable(shown));
     QVERIFY2(shown.contains(QStringLiteral("Text5")), qPrintable(shown));
-    QCOMPARE(box(form, "Text4")->text(), QStringLiteral("ERROR"));
-    QCOMPARE(box(form, "Text6")->text(), QString());
+    QCOMPARE(box(*m_form, "Text4")->text(), QStringLiteral("ERROR"));
+    QCOMPARE(box(*m_form, "Text6")->text(), QString());
+}
+
+void TestForm1::screenReader_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::newRow("Text1") << "Text1"
+                           << "Respuesta 1 de 11"
+                           << "tabla 1, casilla 1";
+    QTest::newRow("Text7") << "Text7"
+                           << "Respuesta 6 de 11"
+                           << "tabla 2, casilla 3";
+    QTest::newRow("Text8") << "Text8"
+                           << "Respuesta 7 de 11"
+                           << "tabla 4, casilla 1";
+    QTest::newRow("Text12") << "Text12"
+                            << "Respuesta 11 de 11"
+                            << "tabla 4, casilla 5";
+    QTest::newRow("Picture3") << "Picture3"
+                              << "Tabla 3 de símbolos"
+                              << "";
+    QTest::newRow("Command3") << "Command3"
+                              << "Salir"
+                              << "";
+}
+
+// Read through Qt's accessibility interface, as a screen reader does.
+void TestForm1::screenReader()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QAccessibleInterface *accessible =
+        QAccessible::queryAccessibleInterface(m_form->findChild<QWidget *>(control));
+    QVERIFY(accessible);
+    QCOMPARE(accessible->text(QAccessible::Name), name);
+    QCOMPARE(accessible->text(QAccessible::Description), description);
+}
+
+// Megabytes pasted into every box: nothing cut off, eleven "ERROR" at once, the window lives on.
+void TestForm1::hugePaste()
+{
+    const QString huge = QString(1'500'000, QLatin1Char('A')) + QStringLiteral("DIODO");
+    QApplication::clipboard()->setText(huge);
+    for (const QString &name : keyOrder) {
+        box(*m_form, name)->setFocus();
+        box(*m_form, name)->paste();
+        QCoreApplication::processEvents();
+        QCOMPARE(box(*m_form, name)->text().size(), huge.size());
+    }
+    // Most of this is Qt laying out the focused box's megabytes once more as it loses the
+    // focus; the check itself takes a few milliseconds a box.
+    QElapsedTimer clock;
+    clock.start();
+    click(*m_form, "Command1");
+    QCoreApplication::processEvents();
+    QVERIFY2(clock.elapsed() < 1500, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(texts(*m_form), QStringList(11, QStringLiteral("ERROR")));
+}
+
+void TestForm1::strangeCharacters_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("lone high surrogate") << QString(QChar(0xD800)) + "DIODO";
+    QTest::newRow("lone low surrogate") << "DIODO" + QString(QChar(0xDC00));
+    QTest::newRow("right-to-left mark") << QString(QChar(0x200F)) + "DIODO";
+    QTest::newRow("right-to-left override") << QString(QChar(0x202E)) + "DIODO";
+    QTest::newRow("NUL") << QString(QChar(0)) + "DIODO";
+    QTest::newRow("tab and escape") << "DI\tODO\x1b";
+}
+
+void TestForm1::strangeCharacters()
+{
+    QFETCH(QString, typed);
+    QLineEdit *text3 = box(*m_form, "Text3");
+
+    // Typed code unit by code unit, the box keeps what it can show and drops what it cannot
+    // (control characters, lone surrogates); the verdict is about what it holds.
+    for (QChar unit : typed) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(unit));
+        QApplication::sendEvent(text3, &press);
+    }
+    const QString held = text3->text();
+    QVERIFY(held.contains(QStringLiteral("DIO")));
+    click(*m_form, "Command1");
+    QCOMPARE(text3->text(), QLatin1String(held == "DIODO" ? "BIEN" : "ERROR"));
+
+    // Pasted, the text arrives whole and is judged as it is.
+    QApplication::clipboard()->setText(typed);
+    text3->selectAll();
+    text3->paste();
+    QCOMPARE(text3->text(), typed);
+    click(*m_form, "Command1");
+    QCOMPARE(text3->text(), QStringLiteral("ERROR"));
+}
+
+void TestForm1::clickBurst()
+{
+    for (int i = 0; i < 300; ++i) {
+        box(*m_form, "Text6")->setText("LED");
+        click(*m_form, i % 3 ? "Command1" : "Command2");
+    }
+    // The last click (i = 299) was "PRUEBA": the LED box alone is right.
+    QStringList expected(11, QStringLiteral("ERROR"));
+    expected[4] = QStringLiteral("BIEN");
+    QCOMPARE(texts(*m_form), expected);
+
+    // "BORRAR" empties every box, verdicts and typing alike, wherever the focus was.
+    box(*m_form, "Text12")->setText("JFETP");
+    box(*m_form, "Text12")->setFocus();
+    click(*m_form, "Command2");
+    QCOMPARE(texts(*m_form), QStringList(11, QString()));
 }
 
 QTEST_MAIN(TestForm1)
