@@ -13,6 +13,6 @@ int main(int argc, char *argv[])
     prepareApplication(app);
 
     Form1 form;
-    form.show();
+    showWindow(form);
     return QApplication::exec();
 }

@@ -5,6 +5,31 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+class IconAfterFirstFrame : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that this frame is painted and shown first.
+            QTimer::singleShot(0, this, [this] {
+                QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/korval2.ico")));
+                deleteLater();
+            });
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 void prepareApplication(QApplication &app)
 {
@@ -13,5 +38,10 @@ void prepareApplication(QApplication &app)
     QApplication::setStyle(QStringLiteral("windows"));
     useSpanish(app);
     QApplication::setFont(controlFont(layout::windowFont));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/korval2.ico")));
+}
+
+void showWindow(QWidget &window)
+{
+    window.installEventFilter(new IconAfterFirstFrame(&window));
+    window.show();
 }

@@ -73,7 +73,7 @@ private:
 void TestForm1::init()
 {
     m_form = std::make_unique<Form1>();
-    m_form->show();
+    showWindow(*m_form);
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }
 
@@ -89,6 +89,8 @@ void TestForm1::startsReady()
         QVERIFY(!button->isDefault() && !button->autoDefault());
     }
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    QTRY_VERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
+    QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(16, 16)));
 
     // Qt's own texts come in Spanish: the answer box's context menu.
     std::unique_ptr<QMenu> menu(box(*m_form, "Text3")->createStandardContextMenu());
