@@ -59,21 +59,13 @@ Form1::Form1(QWidget *parent) : QWidget(parent), m_background(picture("Form1"))
     setFixedSize(layout::twipsToPixels(layout::formClientWidth),
                  layout::twipsToPixels(layout::formClientHeight));
 
-    std::vector<QLabel *> labels;
-    for (const layout::ControlSpec &spec : layout::controls) {
-        QWidget *control = createControl(spec);
-        if (spec.kind == layout::Kind::Label)
-            labels.push_back(static_cast<QLabel *>(control));
-    }
-    // Labels belong to the window's own surface, beneath every other control.
-    for (QLabel *label : labels)
-        label->lower();
-
+    for (const layout::ControlSpec &spec : layout::controls)
+        createControl(spec);
     applyTabOrder();
     findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
 }
 
-QWidget *Form1::createControl(const layout::ControlSpec &spec)
+void Form1::createControl(const layout::ControlSpec &spec)
 {
     QWidget *container = this;
     QPoint clientOrigin;
@@ -109,6 +101,7 @@ QWidget *Form1::createControl(const layout::ControlSpec &spec)
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setAutoFillBackground(true);
         setBackground(label, QPalette::Window, spec.colour);
+        label->lower(); // labels belong to the window's own surface, beneath every control
         control = label;
         break;
     }
@@ -124,7 +117,6 @@ QWidget *Form1::createControl(const layout::ControlSpec &spec)
         connect(static_cast<QPushButton *>(control), &QPushButton::clicked, this,
                 [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
     }
-    return control;
 }
 
 void Form1::applyTabOrder()

@@ -5,22 +5,13 @@
 set -euo pipefail
 korval2=$1
 xclose=$2
-workdir=$(mktemp -d)
-trap 'kill ${app:-} ${xvfb:-} 2>/dev/null; rm -rf "$workdir"' EXIT
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$workdir/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 100); do [[ -s $workdir/display ]] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$workdir/display") XDG_RUNTIME_DIR=$workdir
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+source "$(dirname "$0")/../scripts/x11.sh"
+start_xvfb
+trap 'kill ${app:-} $xvfb_pid 2>/dev/null' EXIT
 
 "$korval2" --ignored-argument &
 app=$!
-for _ in $(seq 100); do
-    window=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n 1) && break
-    sleep 0.05
-done
-[[ -n ${window:-} ]] || { echo "FAIL: no window"; exit 1; }
+window=$(wait_for_form1) || { echo "FAIL: no window"; exit 1; }
 sleep 0.3
 
 # Box, centre of its rectangle in window pixels, what to type (_ for a space), the verdict.
