@@ -38,7 +38,7 @@ void drawGround(QImage &image)
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const double d = std::hypot(x - 330.0, (y - 220.0) * 1.15);
-            const double ring = 9.0 * std::sin(d / 21.0);
+            const double ring = 14.0 * std::sin(d / 24.0);
             const double glow = std::exp(-(d / 140.0) * (d / 140.0));
             const int r = int(128 + ring - 14 * glow);
             const int g = int(140 + ring + 26 * glow);
@@ -401,5 +401,5 @@ QImage drawCollage()
         drawTelevision(p);
     }
     matchTone(full);
-    return diffuse(full, mostUsedEntries(full, 56));
+    return diffuse(full, mostUsedEntries(full, 66));
 }
