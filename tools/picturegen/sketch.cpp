@@ -77,7 +77,7 @@ void Sketch::arrow(QPointF from, QPointF tip, qreal headLength, qreal headWidth)
     const QPointF along = (tip - from) / shaft.length();
     const QPointF across(-along.y(), along.x());
     const QPointF base = tip - along * headLength;
-    stroke(from, base + along, 1.4);
+    stroke(from, base + along);
     solid({tip + along * 0.3, base + across * headWidth / 2, base - across * headWidth / 2});
 }
 

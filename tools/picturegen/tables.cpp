@@ -28,10 +28,21 @@ void drawWinding(Sketch &sketch, const Winding &w)
         sketch.arc(leadX, top, bottom, w.bulge);
 }
 
-// An outlined triangle for an upright diode pointing up: apex row, base row, base columns.
-void upTriangle(Sketch &sketch, qreal apexX, qreal apexY, qreal baseY, qreal left, qreal right)
+// A diode's outlined triangle pointing up: a crisp base on rows baseTop and baseTop + 1 over
+// columns left..right, and two anti-aliased sides meeting at the apex.
+void upTriangle(Sketch &sketch, qreal apexX, int apexY, int baseTop, int left, int right)
 {
-    sketch.outline({{apexX, apexY}, {right, baseY}, {left, baseY}});
+    sketch.block(left, baseTop, right, baseTop + 1);
+    sketch.stroke({qreal(left), baseTop + 0.5}, {apexX, apexY + 0.3});
+    sketch.stroke({qreal(right), baseTop + 0.5}, {apexX, apexY + 0.3});
+}
+
+// The same pointing right: the base on columns baseLeft and baseLeft + 1 over rows top..bottom.
+void rightTriangle(Sketch &sketch, int baseLeft, int top, int bottom, int apexX, qreal apexY)
+{
+    sketch.block(baseLeft, top, baseLeft + 1, bottom);
+    sketch.stroke({baseLeft + 0.5, qreal(top)}, {apexX - 0.3, apexY});
+    sketch.stroke({baseLeft + 0.5, qreal(bottom)}, {apexX - 0.3, apexY});
 }
 
 } // namespace
@@ -75,7 +86,7 @@ QImage drawLightDiodes()
     sketch.block(37, 18, 38, 24);
     sketch.block(37, 36, 38, 45);
     sketch.block(32, 25, 44, 26);
-    upTriangle(sketch, 37.5, 27.4, 34.6, 32.4, 43.6);
+    upTriangle(sketch, 37.5, 27, 34, 32, 44);
     sketch.arrow({15, 14}, {24, 24});
     sketch.arrow({21, 8}, {31, 18});
 
@@ -83,7 +94,7 @@ QImage drawLightDiodes()
     sketch.block(106, 21, 106, 26);
     sketch.block(106, 38, 106, 47);
     sketch.block(100, 27, 112, 28);
-    upTriangle(sketch, 106, 29.4, 36.6, 100.4, 111.6);
+    upTriangle(sketch, 106, 29, 36, 100, 112);
     sketch.arrow({99, 24}, {90, 14});
     sketch.arrow({93, 29}, {83, 19});
 
@@ -92,12 +103,11 @@ QImage drawLightDiodes()
     sketch.block(174, 37, 175, 46);
     sketch.block(167, 18, 179, 19);
     sketch.stroke({178, 20}, {174.5, 27});
-    upTriangle(sketch, 174.5, 27.4, 35.6, 168.4, 179.6);
-    sketch.stroke({174.5, 27}, {174.5, 35});
+    upTriangle(sketch, 174.5, 27, 35, 168, 180);
 
     // Lying zener: the bar's ends bent in opposite directions.
     sketch.block(207, 28, 218, 29);
-    sketch.outline({{217.5, 23.4}, {225.6, 28.5}, {217.5, 34.6}});
+    rightTriangle(sketch, 217, 23, 35, 226, 28.5);
     sketch.block(226, 23, 227, 35);
     sketch.stroke({226.5, 23}, {223, 21});
     sketch.stroke({226.5, 35}, {229, 36});
@@ -122,7 +132,7 @@ QImage drawDiodes()
 
     // Rectifier diode, pointing right.
     sketch.block(16, 26, 25, 27);
-    sketch.outline({{26.5, 20.4}, {34.6, 26.5}, {26.5, 32.6}});
+    rightTriangle(sketch, 26, 20, 32, 35, 26.5);
     sketch.block(35, 20, 36, 32);
     sketch.block(37, 26, 43, 27);
 
@@ -131,7 +141,7 @@ QImage drawDiodes()
     sketch.block(101, 36, 102, 45);
     sketch.block(95, 22, 108, 22);
     sketch.block(95, 25, 108, 26);
-    upTriangle(sketch, 101.5, 27.4, 34.6, 95.4, 106.6);
+    upTriangle(sketch, 101.5, 27, 34, 95, 107);
 
     sketch.speckle(0x5EED0003);
     sketch.hline(57, 0, 131, 0xDDEAF3);
