@@ -14,6 +14,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
 {
     {
         QPainter painter(this);
+        // Only matters at a display scale factor other than 1; at 1 every pixel is copied.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.setClipRect(contentsRect());
         painter.drawImage(contentsRect().topLeft(), m_picture);
     }

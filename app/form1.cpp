@@ -140,7 +140,9 @@ void Form1::applyTabOrder()
 
 void Form1::paintEvent(QPaintEvent *)
 {
-    QPainter(this).drawImage(0, 0, m_background);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform); // see PictureBox
+    painter.drawImage(0, 0, m_background);
 }
 
 Form1::ClickHandler Form1::clickHandler(std::string_view button)
