@@ -1,5 +1,6 @@
-// Draws the pictures korval2 shows and writes them as BMP files into the given folder
-// (normally assets/). The same source always gives the same bytes.
+// Draws the pictures korval2 shows (BMP files) and its icon (an .ico file, and PNG copies for
+// Linux desktops) into the given folder, normally assets/. The same source always gives the same
+// bytes.
 #include "bmp.h"
 #include "pictures.h"
 

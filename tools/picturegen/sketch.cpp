@@ -37,13 +37,6 @@ QPolygonF Sketch::polygon(std::initializer_list<QPointF> corners) const
     return result;
 }
 
-void Sketch::outline(std::initializer_list<QPointF> corners, qreal width)
-{
-    m_painter.setPen(QPen(Qt::black, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    m_painter.setBrush(Qt::NoBrush);
-    m_painter.drawPolygon(polygon(corners));
-}
-
 void Sketch::solid(std::initializer_list<QPointF> corners, QColor colour)
 {
     m_painter.setPen(Qt::NoPen);

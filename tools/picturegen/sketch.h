@@ -15,7 +15,6 @@ public:
     void block(int x0, int y0, int x1, int y1, QColor colour = Qt::black);
     // Anti-aliased straight stroke from the centre of one pixel to the centre of another.
     void stroke(QPointF from, QPointF to, qreal width = 1.6, QColor colour = Qt::black);
-    void outline(std::initializer_list<QPointF> corners, qreal width = 1.3);
     void solid(std::initializer_list<QPointF> corners, QColor colour = Qt::black);
     // Outlined and filled with grey and black hatching.
     void hatched(std::initializer_list<QPointF> corners);
