@@ -87,14 +87,14 @@ void Sketch::arc(qreal leadX, int top, int bottom, int bulge, qreal width)
     m_painter.drawPath(path);
 }
 
-void Sketch::speckle(quint32 seed)
+void Sketch::finish(quint32 seed, std::initializer_list<GridLine> lines)
 {
     m_painter.end();
     quint32 state = seed ? seed : 1;
     for (int y = 0; y < m_image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
         for (int x = 0; x < m_image.width(); ++x) {
-            // xorshift32: the same seed always gives the same speckle.
+            // xorshift32
             state ^= state << 13;
             state ^= state >> 17;
             state ^= state << 5;
@@ -106,16 +106,10 @@ void Sketch::speckle(quint32 seed)
                                           channel == 2 ? 254 : 255);
         }
     }
-}
-
-void Sketch::hline(int y, int x0, int x1, QRgb colour)
-{
-    for (int x = x0; x <= x1; ++x)
-        m_image.setPixel(x, y, colour);
-}
-
-void Sketch::vline(int x, int y0, int y1, QRgb colour)
-{
-    for (int y = y0; y <= y1; ++y)
-        m_image.setPixel(x, y, colour);
+    for (bool horizontal : {true, false})
+        for (const GridLine &line : lines)
+            if (line.horizontal == horizontal)
+                for (int along = line.from; along <= line.to; ++along)
+                    m_image.setPixel(horizontal ? along : line.at, horizontal ? line.at : along,
+                                     line.colour);
 }

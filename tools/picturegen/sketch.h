@@ -26,11 +26,16 @@ public:
     // bulging sideways as far as pixel column `bulge`.
     void arc(qreal leadX, int top, int bottom, int bulge, qreal width = 1.4);
 
-    // Speckles the untouched white ground (deterministically), then draws the grid lines over
-    // it, so that their colours stay exact.
-    void speckle(quint32 seed);
-    void hline(int y, int x0, int x1, QRgb colour);
-    void vline(int x, int y0, int y1, QRgb colour);
+    // One row (horizontal) or column of a grid line, from..to along it, in one exact colour.
+    struct GridLine {
+        bool horizontal;
+        int at, from, to;
+        QRgb colour;
+    };
+    // Ends the drawing: speckles the untouched white ground (the same way for the same seed),
+    // then draws the grid lines over it, so that their colours stay exact. Vertical lines come
+    // last, on top where lines cross.
+    void finish(quint32 seed, std::initializer_list<GridLine> lines);
 
     const QImage &image() const { return m_image; }
 
