@@ -1,5 +1,6 @@
 #include "bitmapfont.h"
 #include "pictures.h"
+#include "random.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,22 +15,6 @@ namespace {
 // Where the window's client area ends: the tones are tuned for the rows it shows.
 constexpr int shownRows = 383;
 const QColor targetMean(0x84, 0x8F, 0x7F);
-
-class Random {
-public:
-    explicit Random(quint32 seed) : m_state(seed) {}
-    quint32 next()
-    {
-        m_state ^= m_state << 13;
-        m_state ^= m_state >> 17;
-        m_state ^= m_state << 5;
-        return m_state;
-    }
-    int between(int low, int high) { return low + int(next() % quint32(high - low + 1)); }
-
-private:
-    quint32 m_state;
-};
 
 // Grey-green with large soft rings around the middle and a green glow there.
 void drawGround(QImage &image)

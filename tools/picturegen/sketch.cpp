@@ -1,5 +1,7 @@
 #include "sketch.h"
 
+#include "random.h"
+
 #include <QPainterPath>
 
 namespace {
@@ -90,14 +92,11 @@ void Sketch::arc(qreal leadX, int top, int bottom, int bulge, qreal width)
 void Sketch::finish(quint32 seed, std::initializer_list<GridLine> lines)
 {
     m_painter.end();
-    quint32 state = seed ? seed : 1;
+    Random random(seed);
     for (int y = 0; y < m_image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
         for (int x = 0; x < m_image.width(); ++x) {
-            // xorshift32
-            state ^= state << 13;
-            state ^= state >> 17;
-            state ^= state << 5;
+            const quint32 state = random.next();
             if (line[x] != qRgb(255, 255, 255) || state % 100 >= 24)
                 continue;
             const int channel = int(state >> 8) % 4;
