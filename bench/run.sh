@@ -11,4 +11,4 @@ source scripts/x11.sh
 start_xvfb
 trap 'kill $xvfb_pid 2>/dev/null' EXIT
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
-build/release/bench/startupbench build/release/app/korval2 "${1:-15}"
+build/release/bench/startupbench build/release/qt/korval2 "${1:-15}"

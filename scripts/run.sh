@@ -8,13 +8,13 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release --target korval2
 
 if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
-    exec build/release/app/korval2
+    exec build/release/qt/korval2
 fi
 
 source scripts/x11.sh
 start_xvfb
 trap 'kill $xvfb_pid 2>/dev/null' EXIT
-build/release/app/korval2 &
+build/release/qt/korval2 &
 app=$!
 window=$(wait_for_form1)
 sleep 0.5

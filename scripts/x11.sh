@@ -1,11 +1,12 @@
 # Sourced by the scripts that need an X display of their own and the korval2 window on it.
 
 # Starts Xvfb at 96 dpi on a free display, exports DISPLAY, and leaves its process id in
-# xvfb_pid for the caller to end.
+# xvfb_pid for the caller to end. -noreset: by default Xvfb resets when its last client leaves,
+# and a client that connects during the reset is refused.
 start_xvfb() {
     local display_file
     display_file=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp 3>"$display_file" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -dpi 96 -nolisten tcp -noreset 3>"$display_file" 2>/dev/null &
     xvfb_pid=$!
     for _ in $(seq 100); do [[ -s $display_file ]] && break; sleep 0.05; done
     DISPLAY=:$(cat "$display_file")

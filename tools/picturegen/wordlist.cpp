@@ -1,3 +1,4 @@
+#include "answerkey.h"
 #include "bitmapfont.h"
 #include "pictures.h"
 
@@ -22,27 +23,57 @@ QRgb rampColour(double t)
     return qRgb(mix(qRed(a), qRed(b)), mix(qGreen(a), qGreen(b)), 0);
 }
 
-struct Line {
-    const char *text;
+const QString title = QStringLiteral("Palabras Correctas");
+
+// Where each of the 13 lines stands: the row of the top of its capitals and the columns its ink
+// spans. Baselines are 16 pixels apart, 15 twice.
+struct LinePlace {
     int capTop;
     int left, right;
 };
 
-const Line lines[] = {
-    {"Palabras Correctas", 8, 10, 133},
-    {"DIODO", 24, 50, 92},
-    {"DIODO VARICAP", 40, 17, 125},
-    {"FOTODIODO", 55, 31, 110},
-    {"JFETN", 71, 53, 89},
-    {"JFETP", 87, 53, 88},
-    {"LED", 103, 60, 84},
-    {"TRANSFORMADOR", 119, 11, 132},
-    {"CON NÚCLEO", 135, 29, 113},
-    {"TRANSISTOR NPN", 151, 12, 129},
-    {"TRANSISTOR PNP", 167, 13, 129},
-    {"UNIJUNTURA", 182, 28, 114},
-    {"ZENER", 198, 51, 91},
-};
+constexpr std::array<LinePlace, 13> places{{
+    {8, 10, 133},
+    {24, 50, 92},
+    {40, 17, 125},
+    {55, 31, 110},
+    {71, 53, 89},
+    {87, 53, 88},
+    {103, 60, 84},
+    {119, 11, 132},
+    {135, 29, 113},
+    {151, 12, 129},
+    {167, 13, 129},
+    {182, 28, 114},
+    {198, 51, 91},
+}};
+
+// The narrowest a line can be drawn: letters 1 pixel apart, words 5.
+int narrowestWidth(const QString &text)
+{
+    int width = 0;
+    for (QChar letter : text)
+        width += letter == QLatin1Char(' ') ? 5 - 1 : glyphWidth(letter) + 1;
+    return width - 1;
+}
+
+// The title, then the program's own answer key in alphabetical order, a name too wide for the
+// picture broken after its first word. Drawn from the key, the list cannot disagree with it.
+QStringList wordListLines()
+{
+    QStringList names;
+    for (const quiz::AnswerSlot &slot : quiz::answerKey)
+        names << QString::fromStdU16String(std::u16string(slot.expected));
+    names.sort();
+    QStringList lines{title};
+    for (const QString &name : names) {
+        if (narrowestWidth(name) > places[0].right - places[0].left + 1)
+            lines << name.section(QLatin1Char(' '), 0, 0) << name.section(QLatin1Char(' '), 1);
+        else
+            lines << name;
+    }
+    return lines;
+}
 
 } // namespace
 
@@ -64,8 +95,12 @@ QImage drawWordList()
             image.setPixel(x, y, colour);
         }
     }
-    for (const Line &line : lines)
-        drawTextLine(image, QString::fromUtf8(line.text), line.left, line.right, line.capTop,
+    const QStringList lines = wordListLines();
+    if (lines.size() != qsizetype(places.size()))
+        qFatal("picturegen: the word list has %d lines, the picture room for %d", int(lines.size()),
+               int(places.size()));
+    for (std::size_t i = 0; i < places.size(); ++i)
+        drawTextLine(image, lines[int(i)], places[i].left, places[i].right, places[i].capTop,
                      qRgb(255, 255, 0));
     return image;
 }

@@ -37,7 +37,7 @@ void prepareApplication(QApplication &app)
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QApplication::setStyle(QStringLiteral("windows"));
     useSpanish(app);
-    QApplication::setFont(controlFont(layout::windowFont));
+    QApplication::setFont(controlFont(form::windowFont));
 }
 
 void showWindow(QWidget &window)

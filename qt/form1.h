@@ -28,7 +28,7 @@ private:
     using ClickHandler = void (Form1::*)();
     static ClickHandler clickHandler(std::string_view button);
 
-    void createControl(const layout::ControlSpec &spec);
+    void createControl(const form::ControlSpec &spec);
     void applyTabOrder();
     QLineEdit *answerBox(std::string_view name) const;
 

@@ -1,40 +1,35 @@
 #include "form1.h"
 
-#include "accessiblenames.h"
 #include "controls.h"
 #include "fonts.h"
+#include "geometry.h"
+#include "handlerguard.h"
 #include "runtimeerror.h"
+#include "screenreader.h"
 #include "systemcolours.h"
+#include "tabcycle.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 
-#include <algorithm>
 #include <limits>
-#include <stdexcept>
-#include <vector>
 
 namespace {
 
-QString qs(const char *utf8)
+QString qs(std::string_view utf8)
 {
-    return QString::fromUtf8(utf8);
+    return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-QString qs(std::string_view latin1)
+QRect pixelGeometry(const form::ControlSpec &spec)
 {
-    return QString::fromLatin1(latin1.data(), qsizetype(latin1.size()));
+    const form::PixelRect rect = form::pixelRect(spec);
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
-QRect pixelRect(const layout::ControlSpec &spec)
-{
-    return {layout::twipsToPixels(spec.left), layout::twipsToPixels(spec.top),
-            layout::twipsToPixels(spec.width), layout::twipsToPixels(spec.height)};
-}
-
-QImage picture(const char *controlName)
+QImage picture(std::string_view controlName)
 {
     // Naming the format spares Qt from asking every image plugin what the file is.
     return QImage(QStringLiteral(":/assets/%1.bmp").arg(qs(controlName)), "BMP");
@@ -51,25 +46,25 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, std::uint32_t colo
 
 Form1::Form1(QWidget *parent) : QWidget(parent), m_background(picture("Form1"))
 {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Form1"));
-    setFont(controlFont(layout::windowFont));
+    setObjectName(qs(form::formCaption));
+    setWindowTitle(qs(form::formCaption));
+    setFont(controlFont(form::windowFont));
     setAutoFillBackground(true);
-    setBackground(this, QPalette::Window, layout::buttonFace);
-    setFixedSize(layout::twipsToPixels(layout::formClientWidth),
-                 layout::twipsToPixels(layout::formClientHeight));
+    setBackground(this, QPalette::Window, form::buttonFace);
+    const form::PixelRect client = form::formClientArea();
+    setFixedSize(client.width, client.height);
 
-    for (const layout::ControlSpec &spec : layout::controls)
+    for (const form::ControlSpec &spec : form::controls)
         createControl(spec);
     applyTabOrder();
-    findChild<QWidget *>(QStringLiteral("Command1"))->setFocus();
+    findChild<QWidget *>(qs(form::tabCycle().front()->name))->setFocus();
 }
 
-void Form1::createControl(const layout::ControlSpec &spec)
+void Form1::createControl(const form::ControlSpec &spec)
 {
     QWidget *container = this;
     QPoint clientOrigin;
-    if (spec.container) {
+    if (!spec.container.empty()) {
         auto *box = findChild<QFrame *>(qs(spec.container));
         container = box;
         clientOrigin = box->contentsRect().topLeft();
@@ -77,12 +72,12 @@ void Form1::createControl(const layout::ControlSpec &spec)
 
     QWidget *control = nullptr;
     switch (spec.kind) {
-    case layout::Kind::PictureBox: {
+    case form::Kind::PictureBox: {
         control = new PictureBox(picture(spec.name), container);
         setBackground(control, QPalette::Window, spec.colour);
         break;
     }
-    case layout::Kind::TextBox: {
+    case form::Kind::TextBox: {
         auto *box = new QLineEdit(container);
         box->setMaxLength(std::numeric_limits<int>::max()); // no limit, as the learner expects
         box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
@@ -90,13 +85,13 @@ void Form1::createControl(const layout::ControlSpec &spec)
         control = box;
         break;
     }
-    case layout::Kind::CommandButton: {
+    case form::Kind::CommandButton: {
         auto *button = new CommandButton(qs(spec.text), container);
         setBackground(button, QPalette::Button, spec.colour);
         control = button;
         break;
     }
-    case layout::Kind::Label: {
+    case form::Kind::Label: {
         auto *label = new QLabel(qs(spec.text), container);
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         label->setAutoFillBackground(true);
@@ -107,12 +102,14 @@ void Form1::createControl(const layout::ControlSpec &spec)
     }
     }
     control->setObjectName(qs(spec.name));
-    control->setAccessibleName(screenReaderName(spec));
-    control->setAccessibleDescription(screenReaderDescription(spec));
+    control->setAccessibleName(QString::fromStdString(form::screenReaderName(spec)));
+    control->setAccessibleDescription(QString::fromStdString(form::screenReaderDescription(spec)));
     control->setFont(controlFont(spec.font));
-    control->setGeometry(pixelRect(spec).translated(clientOrigin));
+    control->setGeometry(pixelGeometry(spec).translated(clientOrigin));
+    if (!form::takesFocus(spec.kind))
+        control->setFocusPolicy(Qt::NoFocus);
 
-    if (spec.kind == layout::Kind::CommandButton) {
+    if (spec.kind == form::Kind::CommandButton) {
         const ClickHandler handler = clickHandler(spec.name);
         connect(static_cast<QPushButton *>(control), &QPushButton::clicked, this,
                 [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
@@ -121,17 +118,9 @@ void Form1::createControl(const layout::ControlSpec &spec)
 
 void Form1::applyTabOrder()
 {
-    std::vector<const layout::ControlSpec *> order;
-    for (const layout::ControlSpec &spec : layout::controls)
-        order.push_back(&spec);
-    std::sort(order.begin(), order.end(),
-              [](auto *a, auto *b) { return a->tabIndex < b->tabIndex; });
-
     QWidget *previous = nullptr;
-    for (const layout::ControlSpec *spec : order) {
+    for (const form::ControlSpec *spec : form::tabCycle()) {
         auto *control = findChild<QWidget *>(qs(spec->name));
-        if (control->focusPolicy() == Qt::NoFocus)
-            continue;
         if (previous)
             QWidget::setTabOrder(previous, control);
         previous = control;
@@ -173,8 +162,7 @@ QLineEdit *Form1::answerBox(std::string_view name) const
 {
     auto *box = findChild<QLineEdit *>(qs(name));
     if (!box)
-        throw std::runtime_error("No se encuentra el cuadro de respuesta " + std::string(name) +
-                                 ".");
+        form::throwMissingControl(name);
     return box;
 }
 

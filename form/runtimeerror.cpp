@@ -1,0 +1,20 @@
+#include "runtimeerror.h"
+
+#include <stdexcept>
+
+namespace form {
+
+std::string runtimeErrorMessage(std::string_view description)
+{
+    std::string message = "Se ha producido un error en tiempo de ejecución.";
+    if (!description.empty())
+        message.append("\n\n").append(description);
+    return message;
+}
+
+void throwMissingControl(std::string_view name)
+{
+    throw std::runtime_error("No se encuentra el control " + std::string(name) + ".");
+}
+
+} // namespace form

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace form {
+
+// The standard report of an error raised inside a button handler, after which the program
+// ends with status 1. UTF-8.
+inline constexpr std::string_view runtimeErrorTitle = "korval2";
+inline constexpr int runtimeErrorStatus = 1;
+std::string runtimeErrorMessage(std::string_view description);
+
+// Raised when the window has no control of that name, as its run-time error description.
+[[noreturn]] void throwMissingControl(std::string_view name);
+
+} // namespace form

@@ -1,0 +1,62 @@
+#include "screenreader.h"
+
+#include "answerkey.h"
+
+namespace form {
+
+namespace {
+
+constexpr std::string_view wordList = "Picture5";
+
+// Picture1 is table 1, and so on.
+std::string tableNumber(std::string_view pictureBox)
+{
+    return std::string(pictureBox.substr(std::string_view("Picture").size()));
+}
+
+// Boxes of one table counted from the left.
+int cellNumber(const ControlSpec &box)
+{
+    int cell = 1;
+    for (const ControlSpec &other : controls)
+        if (other.kind == Kind::TextBox && other.container == box.container &&
+            other.left < box.left)
+            ++cell;
+    return cell;
+}
+
+int keyPosition(std::string_view box)
+{
+    for (std::size_t i = 0; i < quiz::answerKey.size(); ++i)
+        if (quiz::answerKey[i].box == box)
+            return int(i) + 1;
+    return 0;
+}
+
+} // namespace
+
+std::string screenReaderName(const ControlSpec &spec)
+{
+    switch (spec.kind) {
+    case Kind::TextBox:
+        return "Respuesta " + std::to_string(keyPosition(spec.name)) + " de " +
+               std::to_string(quiz::answerKey.size());
+    case Kind::PictureBox:
+        if (spec.name == wordList)
+            return "Lista de palabras correctas";
+        return "Tabla " + tableNumber(spec.name) + " de símbolos";
+    case Kind::CommandButton:
+    case Kind::Label:
+        break;
+    }
+    return std::string(spec.text);
+}
+
+std::string screenReaderDescription(const ControlSpec &spec)
+{
+    if (spec.kind != Kind::TextBox)
+        return {};
+    return "tabla " + tableNumber(spec.container) + ", casilla " + std::to_string(cellNumber(spec));
+}
+
+} // namespace form
