@@ -1,23 +1,24 @@
-// Start-up benchmark: how long korval2 takes from process start to its first painted frame, and
-// its peak resident memory, against a bare Qt window (one empty widget) started the same way.
+// Start-up benchmark: how long programs take from process start to their window, and their peak
+// resident memory, in the X display of $DISPLAY. Runs them in turn, RUNS times each, and compares
+// the first with each of the others by the medians.
 //
-//   startupbench KORVAL2 [RUNS]   measures both, in the X display of $DISPLAY
-//   startupbench --bare           is the bare window itself
+//   startupbench painted RUNS PROGRAM...   until the first painted frame shows light orange
+//                                          (the face of "PRUEBA") at one pixel of the screen
+//   startupbench mapped RUNS PROGRAM...    until a window titled "Form1" is mapped
 //
-// A frame counts as painted when the light orange of "PRUEBA" (or of the bare window, which is
-// filled with the same colour) shows at one pixel of the screen. Without a window manager both
-// windows open at the top-left corner.
-#include <QApplication>
-#include <QWidget>
-
+// A PROGRAM with spaces is a command and its arguments ("wine64 korval2.exe"). Without a window
+// manager every window opens at the top-left corner.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <poll.h>
 #include <signal.h>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -31,19 +32,6 @@ constexpr unsigned long orange = 0xFFC080;
 
 using Clock = std::chrono::steady_clock;
 
-int bareWindow(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    QWidget window;
-    window.setFixedSize(640, 383);
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, QColor(0xFF, 0xC0, 0x80));
-    window.setPalette(palette);
-    window.setAutoFillBackground(true);
-    window.show();
-    return QApplication::exec();
-}
-
 bool probeShows(Display *display, unsigned long colour)
 {
     XImage *image =
@@ -53,6 +41,27 @@ bool probeShows(Display *display, unsigned long colour)
     const unsigned long pixel = XGetPixel(image, 0, 0) & 0xFFFFFF;
     XDestroyImage(image);
     return pixel == colour;
+}
+
+// True once a window titled "Form1" is mapped; waits at most a few milliseconds for events.
+bool form1Mapped(Display *display)
+{
+    pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    if (!XPending(display) && poll(&connection, 1, 5) <= 0)
+        return false;
+    while (XPending(display)) {
+        XEvent event;
+        XNextEvent(display, &event);
+        if (event.type != MapNotify)
+            continue;
+        char *name = nullptr;
+        const bool found = XFetchName(display, event.xmap.window, &name) && name &&
+                           std::strcmp(name, "Form1") == 0;
+        XFree(name);
+        if (found)
+            return true;
+    }
+    return false;
 }
 
 long peakResidentKiB(pid_t pid)
@@ -70,27 +79,33 @@ struct Run {
     long peakKiB;
 };
 
-Run measure(Display *display, const std::vector<std::string> &command)
+Run measure(Display *display, bool painted, const std::string &program)
 {
-    while (probeShows(display, orange)) // the previous window must be gone
+    while (painted && probeShows(display, orange)) // the previous window must be gone
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    XSync(display, True); // forget earlier events
 
+    std::vector<std::string> words;
+    std::istringstream split(program);
+    for (std::string word; split >> word;)
+        words.push_back(word);
     const auto start = Clock::now();
     const pid_t pid = fork();
     if (pid == 0) {
         std::vector<char *> argv;
-        for (const std::string &word : command)
-            argv.push_back(const_cast<char *>(word.c_str()));
+        for (std::string &word : words)
+            argv.push_back(word.data());
         argv.push_back(nullptr);
-        execv(argv[0], argv.data());
+        execvp(argv[0], argv.data());
         _exit(127);
     }
-    while (!probeShows(display, orange)) {
+    while (painted ? !probeShows(display, orange) : !form1Mapped(display)) {
         if (waitpid(pid, nullptr, WNOHANG) == pid) {
-            std::fprintf(stderr, "startupbench: %s ended before painting\n", command[0].c_str());
+            std::fprintf(stderr, "startupbench: %s ended before its window\n", program.c_str());
             std::exit(1);
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
+        if (painted)
+            std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
     const double elapsed = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     std::this_thread::sleep_for(std::chrono::milliseconds(300)); // let it settle
@@ -110,43 +125,38 @@ template <typename T> T median(std::vector<T> values)
 
 int main(int argc, char *argv[])
 {
-    if (argc >= 2 && std::string(argv[1]) == "--bare")
-        return bareWindow(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: startupbench KORVAL2 [RUNS]\n");
+    if (argc < 5 || (std::strcmp(argv[1], "painted") && std::strcmp(argv[1], "mapped"))) {
+        std::fprintf(stderr, "usage: startupbench painted|mapped RUNS PROGRAM PROGRAM...\n");
         return 2;
     }
-    const int runs = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 15;
+    const bool painted = std::strcmp(argv[1], "painted") == 0;
+    const int runs = std::max(1, std::atoi(argv[2]));
+    const std::vector<std::string> programs(argv + 3, argv + argc);
     Display *display = XOpenDisplay(nullptr);
     if (!display) {
         std::fprintf(stderr, "startupbench: no X display\n");
         return 1;
     }
-    char self[4096] = {};
-    if (readlink("/proc/self/exe", self, sizeof self - 1) < 0)
-        return 1;
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
 
-    std::vector<double> korvalTimes, bareTimes;
-    std::vector<long> korvalPeaks, barePeaks;
-    for (int i = 0; i < runs; ++i) {
-        const Run bare = measure(display, {self, "--bare"});
-        const Run korval = measure(display, {argv[1]});
-        bareTimes.push_back(bare.milliseconds);
-        barePeaks.push_back(bare.peakKiB);
-        korvalTimes.push_back(korval.milliseconds);
-        korvalPeaks.push_back(korval.peakKiB);
-    }
+    std::vector<std::vector<double>> times(programs.size());
+    std::vector<std::vector<long>> peaks(programs.size());
+    for (int i = 0; i < runs; ++i)
+        for (std::size_t p = 0; p < programs.size(); ++p) {
+            const Run run = measure(display, painted, programs[p]);
+            times[p].push_back(run.milliseconds);
+            peaks[p].push_back(run.peakKiB);
+        }
     XCloseDisplay(display);
 
-    const double korvalTime = median(korvalTimes), bareTime = median(bareTimes);
-    const double korvalMiB = median(korvalPeaks) / 1024.0, bareMiB = median(barePeaks) / 1024.0;
-    std::printf("runs: %d (medians)\n", runs);
-    std::printf("korval2:          first frame %6.1f ms, peak memory %6.1f MiB\n", korvalTime,
-                korvalMiB);
-    std::printf("bare Qt window:   first frame %6.1f ms, peak memory %6.1f MiB\n", bareTime,
-                bareMiB);
-    std::printf("start-up ratio %.2f (target at most 1.15), memory above bare %.1f MiB (target at "
-                "most 8)\n",
-                korvalTime / bareTime, korvalMiB - bareMiB);
+    std::printf("runs: %d each, medians, time to the %s window\n", runs,
+                painted ? "first painted" : "mapped");
+    for (std::size_t p = 0; p < programs.size(); ++p)
+        std::printf("  %-50s %7.1f ms  %6.1f MiB\n", programs[p].c_str(), median(times[p]),
+                    median(peaks[p]) / 1024.0);
+    for (std::size_t p = 1; p < programs.size(); ++p)
+        std::printf("first against %s: time ratio %.2f, memory %+.1f MiB\n", programs[p].c_str(),
+                    median(times[0]) / median(times[p]),
+                    (median(peaks[0]) - median(peaks[p])) / 1024.0);
     return 0;
 }

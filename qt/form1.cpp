@@ -4,6 +4,7 @@
 #include "fonts.h"
 #include "geometry.h"
 #include "handlerguard.h"
+#include "pictures.h"
 #include "runtimeerror.h"
 #include "screenreader.h"
 #include "systemcolours.h"
@@ -27,12 +28,6 @@ QRect pixelGeometry(const form::ControlSpec &spec)
 {
     const form::PixelRect rect = form::pixelRect(spec);
     return {rect.left, rect.top, rect.width, rect.height};
-}
-
-QImage picture(std::string_view controlName)
-{
-    // Naming the format spares Qt from asking every image plugin what the file is.
-    return QImage(QStringLiteral(":/assets/%1.bmp").arg(qs(controlName)), "BMP");
 }
 
 void setBackground(QWidget *widget, QPalette::ColorRole role, std::uint32_t colourValue)

@@ -1,0 +1,50 @@
+#include "pictures.h"
+
+#include <QResource>
+#include <QtEndian>
+
+namespace {
+
+// Qt's BMP reader converts pixel by pixel, a tenth of the program's start-up. Our pictures are
+// plain uncompressed bitmaps stored uncompressed, so their rows are used as they lie in memory;
+// anything else goes through Qt's reader.
+QImage fromBitmapRows(const QResource &resource)
+{
+    const uchar *bmp = resource.data();
+    if (resource.compressionAlgorithm() != QResource::NoCompression || resource.size() < 54 ||
+        bmp[0] != 'B' || bmp[1] != 'M' || qFromLittleEndian<quint32>(bmp + 14) != 40 ||
+        qFromLittleEndian<quint32>(bmp + 30) != 0)
+        return {};
+    const auto pixels = qFromLittleEndian<quint32>(bmp + 10);
+    const auto width = qFromLittleEndian<qint32>(bmp + 18);
+    const auto height = qFromLittleEndian<qint32>(bmp + 22);
+    const auto depth = qFromLittleEndian<quint16>(bmp + 28);
+    const qsizetype stride = (width * depth / 8 + 3) / 4 * 4;
+    if (width <= 0 || height <= 0 || (depth != 8 && depth != 24) ||
+        qint64(pixels) + stride * height > resource.size())
+        return {};
+
+    // Rows are stored bottom row first.
+    QImage rows(bmp + pixels, width, height, stride,
+                depth == 24 ? QImage::Format_BGR888 : QImage::Format_Indexed8);
+    if (depth == 8) {
+        QList<QRgb> palette(256);
+        for (int i = 0; i < 256; ++i)
+            palette[i] = qRgb(bmp[56 + 4 * i], bmp[55 + 4 * i], bmp[54 + 4 * i]);
+        rows.setColorTable(palette);
+    }
+    return rows.mirrored().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+QImage picture(std::string_view controlName)
+{
+    const QString path =
+        QStringLiteral(":/assets/%1.bmp")
+            .arg(QString::fromLatin1(controlName.data(), qsizetype(controlName.size())));
+    QImage image = fromBitmapRows(QResource(path));
+    if (image.isNull())
+        image = QImage(path, "BMP").convertToFormat(QImage::Format_RGB32);
+    return image;
+}
