@@ -17,4 +17,9 @@ void throwMissingControl(std::string_view name)
     throw std::runtime_error("No se encuentra el control " + std::string(name) + ".");
 }
 
+void throwFailedWrite(std::string_view name)
+{
+    throw std::runtime_error("No se puede cambiar el texto de " + std::string(name) + ".");
+}
+
 } // namespace form

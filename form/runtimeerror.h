@@ -13,5 +13,7 @@ std::string runtimeErrorMessage(std::string_view description);
 
 // Raised when the window has no control of that name, as its run-time error description.
 [[noreturn]] void throwMissingControl(std::string_view name);
+// Raised when a control refuses a new text.
+[[noreturn]] void throwFailedWrite(std::string_view name);
 
 } // namespace form

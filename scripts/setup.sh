@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2
-    xvfb xauth xdotool xclip x11-utils libx11-dev imagemagick file
-    binutils-mingw-w64-x86-64 desktop-file-utils appstream clang-format
+    doctest-dev xvfb xauth xdotool xclip x11-utils libx11-dev imagemagick file
+    g++-mingw-w64-x86-64 wine64 fonts-wine desktop-file-utils appstream clang-format
 )
 
 missing=()

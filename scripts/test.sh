@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds korval2 and runs the whole test suite twice: a plain debug build, then a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer. `scripts/test.sh sanitize` runs only the
-# second.
+# Builds korval2 and runs the whole test suite: the Windows program cross-built and tested under
+# Wine, then a plain debug build of the Linux program (its real-window tests drive the Windows
+# program too), then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# `scripts/test.sh sanitize` runs only the last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -15,6 +16,8 @@ suite() {
 }
 
 if [[ ${1:-} != sanitize ]]; then
-    suite build/debug
+    scripts/build-windows.sh
+    ctest --test-dir build/windows --output-on-failure
+    suite build/debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe"
 fi
 suite build/sanitize -DKORVAL_SANITIZE=ON

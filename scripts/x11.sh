@@ -16,10 +16,11 @@ start_xvfb() {
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
 }
 
-# Prints the id of the visible window titled "Form1" once it is there (5 seconds at most).
+# Prints the id of the visible window titled "Form1" once it is there: 5 seconds at most, or
+# as many as the first argument says.
 wait_for_form1() {
     local window
-    for _ in $(seq 100); do
+    for _ in $(seq $((${1:-5} * 20))); do
         window=$(xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | head -n 1) &&
             [[ -n $window ]] && { echo "$window"; return 0; }
         sleep 0.05

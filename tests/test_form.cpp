@@ -5,6 +5,7 @@
 #include "screenreader.h"
 #include "tabcycle.h"
 
+#include <cstdio>
 #include <set>
 #include <vector>
 
@@ -24,9 +25,9 @@ const form::ControlSpec &control(std::string_view name)
 template <> struct doctest::StringMaker<PixelRect> {
     static String convert(const PixelRect &r)
     {
-        return ("{" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
-                std::to_string(r.width) + " x " + std::to_string(r.height) + "}")
-            .c_str();
+        char text[64];
+        std::snprintf(text, sizeof text, "{%d, %d, %d x %d}", r.left, r.top, r.width, r.height);
+        return text;
     }
 };
 
@@ -47,7 +48,7 @@ TEST_CASE("pixels at 96 and 120 dpi")
         {"Label1", {8, 0, 129, 17}, {10, 0, 161, 21}},
     };
     for (const auto &row : cases) {
-        INFO(row.control);
+        INFO(std::string(row.control));
         CHECK(form::pixelRect(control(row.control)) == row.at96);
         CHECK(form::pixelRect(control(row.control), 120) == row.at120);
     }
@@ -72,7 +73,7 @@ TEST_CASE("answer boxes inside their picture boxes")
         answerBoxes += spec.kind == form::Kind::TextBox;
     CHECK(answerBoxes == 11);
     for (auto [box, pictureBox] : boxes) {
-        INFO(box);
+        INFO(std::string(box));
         CHECK(control(box).container == pictureBox);
         const PixelRect client = form::clientArea(control(pictureBox));
         const PixelRect rect = form::pixelRect(control(box));
@@ -119,7 +120,7 @@ TEST_CASE("screen-reader texts")
         {"Label3", "ESCRIBIR EN MAYÚSCULAS", ""},
     };
     for (const auto &row : cases) {
-        INFO(row.control);
+        INFO(std::string(row.control));
         CHECK(form::screenReaderName(control(row.control)) == row.name);
         CHECK(form::screenReaderDescription(control(row.control)) == row.description);
     }

@@ -69,7 +69,7 @@ TEST_CASE("verdicts")
         {"lone surrogate", "Text6", u"LED\xD800", u"ERROR"},
     };
     for (const auto &row : cases) {
-        INFO(row.tag);
+        INFO(std::string(row.tag));
         Sheet sheet;
         sheet.boxes[row.box] = row.typed;
         quiz::checkAnswers(sheet);

@@ -9,15 +9,19 @@
 #include <string>
 
 // A failed comparison of box texts prints them: ASCII as it is, the rest as \uXXXX.
-template <> struct doctest::StringMaker<std::u16string> {
-    static String convert(const std::u16string &text)
+template <typename Char> struct TextMaker {
+    static doctest::String convert(const std::basic_string<Char> &text)
     {
-        std::string out = "u\"";
-        for (char16_t unit : text) {
+        std::string out = "\"";
+        for (Char unit : text) {
             char escaped[8];
             std::snprintf(escaped, sizeof escaped, "\\u%04X", unsigned(unit));
             out += unit >= 0x20 && unit < 0x7F ? std::string(1, char(unit)) : escaped;
         }
         return (out + "\"").c_str();
     }
+};
+template <> struct doctest::StringMaker<std::u16string> : TextMaker<char16_t> {
+};
+template <> struct doctest::StringMaker<std::wstring> : TextMaker<wchar_t> {
 };

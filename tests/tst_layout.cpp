@@ -29,8 +29,6 @@ private Q_SLOTS:
     void colours_data();
     void colours();
     void stackingAndCaptions();
-    void pictures_data();
-    void pictures();
 
 private:
     template <typename T = QWidget> T *control(const QString &name) const
@@ -159,60 +157,6 @@ void TestLayout::stackingAndCaptions()
     QTest::mousePress(prueba, Qt::LeftButton);
     QCOMPARE(pixel(m_form->grab().toImage(), prueba, {8, 8}), QColor(0xFF, 0xC0, 0x80));
     QTest::mouseRelease(prueba, Qt::LeftButton);
-}
-
-void TestLayout::pictures_data()
-{
-    QTest::addColumn<QString>("control");
-    for (const char *name : {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5"})
-        QTest::newRow(name) << name;
-    QTest::newRow("Form1") << "Form1";
-}
-
-// Each picture lies unscaled (in device-independent pixels) at the top-left of its client area,
-// under the controls. At a scale factor of 1 every uncovered pixel is the picture's own; at any
-// other, every uncovered 4 x 4 block of the picture still shows its own mean colour where the
-// scaled picture puts it.
-void TestLayout::pictures()
-{
-    QFETCH(QString, control);
-    QWidget *widget = control == "Form1" ? m_form.get() : this->control(control);
-    const QImage image =
-        QImage(":/assets/" + control + ".bmp").convertToFormat(QImage::Format_RGB32);
-    const QRect client = control == "Form1" ? widget->rect() : widget->contentsRect();
-    const double scale = m_grab.devicePixelRatio();
-    const int block = scale == 1.0 ? 1 : 4;
-
-    auto mean = [](const QImage &from, QRectF area) {
-        int sum[3] = {}, n = 0;
-        for (int y = qRound(area.top()); y < qRound(area.bottom()); ++y)
-            for (int x = qRound(area.left()); x < qRound(area.right()); ++x, ++n) {
-                const QRgb rgb = from.pixel(x, y);
-                sum[0] += qRed(rgb), sum[1] += qGreen(rgb), sum[2] += qBlue(rgb);
-            }
-        return std::array<int, 3>{sum[0] / n, sum[1] / n, sum[2] / n};
-    };
-    const QPointF inWindow = widget->mapTo(m_form.get(), client.topLeft());
-    int compared = 0, wrong = 0;
-    for (int y = 0; y + block <= image.height(); y += block) {
-        for (int x = 0; x + block <= image.width(); x += block) {
-            const QRect area(client.topLeft() + QPoint(x, y), QSize(block, block));
-            if (!client.contains(area) || widget->childAt(area.topLeft()) ||
-                widget->childAt(area.bottomRight()))
-                continue;
-            const auto want = mean(image, QRectF(x, y, block, block));
-            const auto seen = mean(
-                m_grab, QRectF((inWindow + QPointF(x, y)) * scale, QSizeF(block, block) * scale));
-            ++compared;
-            int diff = 0;
-            for (int c = 0; c < 3; ++c)
-                diff = std::max(diff, std::abs(want[c] - seen[c]));
-            wrong += diff > (block == 1 ? 0 : 48); // smoothing bleeds across block edges
-        }
-    }
-    QVERIFY(compared * block * block > 5000);
-    QVERIFY2(wrong == 0,
-             qPrintable(QStringLiteral("%1 of %2 blocks wrong").arg(wrong).arg(compared)));
 }
 
 QTEST_MAIN(TestLayout)

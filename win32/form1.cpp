@@ -1,0 +1,382 @@
+#include "form1.h"
+
+#include "commandbutton.h"
+#include "fonts.h"
+#include "geometry.h"
+#include "runtimeerror.h"
+#include "screenreader.h"
+#include "tabcycle.h"
+#include "text.h"
+
+#include <windowsx.h>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr const wchar_t *windowClass = L"KorvalForm1";
+constexpr DWORD windowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+// A control's id is its place in the table, counted from 1.
+int controlId(const form::ControlSpec &spec)
+{
+    return int(&spec - form::controls.data()) + 1;
+}
+
+// The system's class for each kind of control, with the styles the layout asks for.
+std::pair<const wchar_t *, DWORD> windowClassOf(const form::ControlSpec &spec)
+{
+    switch (spec.kind) {
+    case form::Kind::PictureBox:
+        return {PictureBox::className, WS_CLIPCHILDREN};
+    case form::Kind::TextBox:
+        return {L"EDIT", ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP};
+    case form::Kind::CommandButton:
+        return {L"BUTTON",
+                (spec.colour & form::systemColourFlag ? BS_PUSHBUTTON : BS_OWNERDRAW) | WS_TABSTOP};
+    case form::Kind::Label:
+        return {L"STATIC", SS_CENTER | SS_NOPREFIX};
+    }
+    return {};
+}
+
+RECT windowRect(int dpi)
+{
+    const form::PixelRect client = form::formClientArea(dpi);
+    RECT rect{0, 0, client.width, client.height};
+    AdjustWindowRectEx(&rect, windowStyle, FALSE, 0);
+    return rect;
+}
+
+int screenDpi()
+{
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+} // namespace
+
+Form1::Form1(HINSTANCE instance)
+    : m_dpi(screenDpi()), m_background(form::formCaption), m_backgroundColour(form::buttonFace)
+{
+    static const bool registered = [instance] {
+        WNDCLASSEXW form{};
+        form.cbSize = sizeof form;
+        form.lpfnWndProc = windowProc;
+        form.hInstance = instance;
+        form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+        form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                     GetSystemMetrics(SM_CXSMICON),
+                                                     GetSystemMetrics(SM_CYSMICON), 0));
+        form.lpszClassName = windowClass;
+        RegisterClassExW(&form);
+        PictureBox::registerClass(instance);
+        return true;
+    }();
+    (void)registered;
+
+    for (const form::ControlSpec &spec : form::controls)
+        m_brushes.emplace_back(spec.colour);
+
+    const RECT frame = windowRect(m_dpi);
+    CreateWindowExW(0, windowClass, wide(form::formCaption).c_str(), windowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                    nullptr, instance, this);
+    createControls();
+}
+
+Form1::~Form1()
+{
+    if (IsWindow(m_hwnd))
+        DestroyWindow(m_hwnd);
+}
+
+void Form1::createControls()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const form::ControlSpec &spec : form::controls) {
+        const auto [className, style] = windowClassOf(spec);
+        const HWND parent = spec.container.empty() ? m_hwnd : control(spec.container);
+        const DWORD exStyle =
+            spec.kind == form::Kind::PictureBox || spec.kind == form::Kind::TextBox
+                ? WS_EX_CLIENTEDGE
+                : 0;
+        const HWND hwnd =
+            CreateWindowExW(exStyle, className, wide(spec.text).c_str(),
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(INT_PTR(controlId(spec))), instance, nullptr);
+        m_controls[std::size_t(controlId(spec) - 1)] = hwnd;
+        if (spec.kind == form::Kind::PictureBox) {
+            auto &box = m_pictureBoxes[std::size_t(controlId(spec) - 1)];
+            box = std::make_unique<PictureBox>(spec.name, spec.colour);
+            box->attach(hwnd);
+        }
+        if (spec.kind == form::Kind::TextBox)
+            SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0); // no limit, as the learner expects
+        if (spec.kind == form::Kind::Label) // on the window's own surface, beneath every control
+            SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        m_screenReader.annotate(hwnd, form::screenReaderName(spec),
+                                form::screenReaderDescription(spec));
+    }
+    applyDpi();
+}
+
+// Positions, sizes and fonts at the window's resolution: the whole window scales as one.
+void Form1::applyDpi()
+{
+    m_fonts.clear();
+    for (const form::ControlSpec &spec : form::controls) {
+        const HWND hwnd = m_controls[std::size_t(controlId(spec) - 1)];
+        const form::PixelRect rect = form::pixelRect(spec, m_dpi);
+        SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.width, rect.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font)), TRUE);
+        if (auto &box = m_pictureBoxes[std::size_t(controlId(spec) - 1)])
+            box->setDpi(m_dpi);
+    }
+}
+
+HFONT Form1::font(const form::FontSpec &spec)
+{
+    for (const auto &[made, font] : m_fonts)
+        if (made.points == spec.points && made.bold == spec.bold && made.italic == spec.italic)
+            return font.get();
+    return m_fonts.emplace_back(spec, createFont(spec, m_dpi)).second.get();
+}
+
+void Form1::show(int showCommand)
+{
+    ShowWindow(m_hwnd, showCommand);
+    UpdateWindow(m_hwnd);
+    SetFocus(control(form::tabCycle().front()->name));
+}
+
+void Form1::dispatch(const MSG &message)
+{
+    if (handleKey(message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+// The window's keyboard, which a dialog box would otherwise give: Tab and Shift+Tab follow the
+// table's tab cycle (Text7 before Text3, which no z-order walk gives), Enter clicks a focused
+// button as Space does, and Enter and Escape in an answer box do nothing, not even beep. Ctrl+A
+// selects a box's whole text, which the system's classic edit box leaves to its program.
+bool Form1::handleKey(const MSG &message)
+{
+    if (message.message != WM_KEYDOWN || (message.hwnd != m_hwnd && !IsChild(m_hwnd, message.hwnd)))
+        return false;
+    const form::ControlSpec *focused = specOf(message.hwnd);
+    switch (message.wParam) {
+    case VK_TAB: {
+        const bool backward = GetKeyState(VK_SHIFT) < 0;
+        const form::ControlSpec &next =
+            form::nextInTabCycle(focused ? focused->name : std::string_view(), !backward);
+        const HWND target = control(next.name);
+        SetFocus(target);
+        if (next.kind == form::Kind::TextBox)
+            SendMessageW(target, EM_SETSEL, 0, -1);
+        return true;
+    }
+    case VK_RETURN:
+        if (focused && focused->kind == form::Kind::CommandButton)
+            SendMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    case VK_ESCAPE:
+        return true;
+    case 'A':
+        if (GetKeyState(VK_CONTROL) >= 0 || !focused || focused->kind != form::Kind::TextBox)
+            return false;
+        SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+        return true;
+    }
+    return false;
+}
+
+LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto *self =
+            static_cast<Form1 *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        self->m_hwnd = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto *self = reinterpret_cast<Form1 *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (message == WM_NCDESTROY)
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    return self ? self->handleMessage(message, wParam, lParam)
+                : DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const HWND hwnd = m_hwnd;
+    switch (message) {
+        HANDLE_MSG(hwnd, WM_PAINT, OnPaint);
+        HANDLE_MSG(hwnd, WM_COMMAND, OnCommand);
+        HANDLE_MSG(hwnd, WM_CTLCOLOREDIT, OnCtlColor);
+        HANDLE_MSG(hwnd, WM_CTLCOLORSTATIC, OnCtlColor);
+        HANDLE_MSG(hwnd, WM_DRAWITEM, OnDrawItem);
+        HANDLE_MSG(hwnd, WM_ACTIVATE, OnActivate);
+        HANDLE_MSG(hwnd, WM_DESTROY, OnDestroy);
+    case WM_ERASEBKGND:
+        return TRUE; // painted whole in WM_PAINT
+    case WM_PRINTCLIENT:
+        paintContent(reinterpret_cast<HDC>(wParam));
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void Form1::OnPaint(HWND hwnd)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(hwnd, &paint);
+    paintContent(paint.hdc);
+    EndPaint(hwnd, &paint);
+}
+
+// The background picture, and the button face wherever it does not reach.
+void Form1::paintContent(HDC dc) const
+{
+    RECT client;
+    GetClientRect(m_hwnd, &client);
+    const RECT picture = m_background.extent(m_dpi);
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, picture.left, picture.top, picture.right, picture.bottom);
+    FillRect(dc, &client, m_backgroundColour.get());
+    RestoreDC(dc, saved);
+    m_background.paint(dc, m_dpi);
+}
+
+void Form1::OnCommand(HWND, int, HWND control, UINT code)
+{
+    const form::ControlSpec *spec = specOf(control);
+    if (code != BN_CLICKED || !spec || spec->kind != form::Kind::CommandButton)
+        return;
+    // A failed access to a control ends the program with the standard report.
+    try {
+        if (spec->name == "Command1")
+            Command1_Click();
+        else if (spec->name == "Command2")
+            Command2_Click();
+        else if (spec->name == "Command3")
+            Command3_Click();
+    } catch (const std::exception &error) {
+        MessageBoxW(m_hwnd, wide(form::runtimeErrorMessage(error.what())).c_str(),
+                    wide(form::runtimeErrorTitle).c_str(), MB_OK | MB_ICONERROR);
+        m_exitStatus = form::runtimeErrorStatus;
+        DestroyWindow(m_hwnd);
+    }
+}
+
+void Form1::Command1_Click()
+{
+    quiz::checkAnswers(*this);
+}
+
+void Form1::Command2_Click()
+{
+    quiz::clearAnswers(*this);
+}
+
+void Form1::Command3_Click()
+{
+    quiz::exitProgram(*this);
+}
+
+HBRUSH Form1::OnCtlColor(HWND, HDC dc, HWND control, int)
+{
+    const form::ControlSpec *spec = specOf(control);
+    if (!spec)
+        return nullptr;
+    const ColourBrush &brush = m_brushes[std::size_t(controlId(*spec) - 1)];
+    SetBkColor(dc, brush.colour());
+    SetTextColor(dc,
+                 GetSysColor(spec->kind == form::Kind::TextBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
+    return brush.get();
+}
+
+void Form1::OnDrawItem(HWND, const DRAWITEMSTRUCT *item)
+{
+    if (const form::ControlSpec *spec = specOf(item->hwndItem))
+        drawCommandButton(*item, m_brushes[std::size_t(controlId(*spec) - 1)]);
+}
+
+// The focus comes back to where it was when the window is activated again.
+void Form1::OnActivate(HWND, UINT state, HWND, BOOL)
+{
+    if (state == WA_INACTIVE) {
+        const HWND focus = GetFocus();
+        if (focus && IsChild(m_hwnd, focus))
+            m_lastFocus = focus;
+    } else {
+        SetFocus(m_lastFocus ? m_lastFocus : control(form::tabCycle().front()->name));
+    }
+}
+
+void Form1::OnDpiChanged(int dpi, const RECT &suggested)
+{
+    m_dpi = dpi;
+    applyDpi();
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(m_hwnd, nullptr, TRUE);
+}
+
+void Form1::OnDestroy(HWND)
+{
+    for (HWND control : m_controls)
+        m_screenReader.clear(control);
+    PostQuitMessage(m_exitStatus);
+}
+
+HWND Form1::control(std::string_view name) const
+{
+    const form::ControlSpec *spec = form::findControl(name);
+    return spec ? m_controls[std::size_t(controlId(*spec) - 1)] : nullptr;
+}
+
+const form::ControlSpec *Form1::specOf(HWND control) const
+{
+    if (!control || (GetParent(control) != m_hwnd && !IsChild(m_hwnd, control)))
+        return nullptr;
+    const int id = GetDlgCtrlID(control);
+    return id >= 1 && id <= int(form::controls.size()) ? &form::controls[std::size_t(id - 1)]
+                                                       : nullptr;
+}
+
+HWND Form1::answerBox(std::string_view name) const
+{
+    const HWND box = control(name);
+    if (!box || !IsWindow(box))
+        form::throwMissingControl(name);
+    return box;
+}
+
+std::u16string Form1::text(std::string_view box) const
+{
+    const HWND hwnd = answerBox(box);
+    std::wstring text(std::size_t(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(std::size_t(GetWindowTextW(hwnd, text.data(), int(text.size()))));
+    return utf16(text);
+}
+
+void Form1::setText(std::string_view box, std::u16string_view text)
+{
+    if (!SetWindowTextW(answerBox(box), std::wstring(wide(text)).c_str()))
+        form::throwFailedWrite(box);
+}
+
+void Form1::endProgram()
+{
+    DestroyWindow(m_hwnd);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "accessibility.h"
+#include "colours.h"
+#include "commands.h"
+#include "handles.h"
+#include "layouttable.h"
+#include "picture.h"
+#include "picturebox.h"
+
+#include <array>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+// The drill's one window, built from the layout table with the system's own controls.
+class Form1 : public quiz::Form {
+public:
+    explicit Form1(HINSTANCE instance);
+    ~Form1() override;
+    Form1(const Form1 &) = delete;
+    Form1 &operator=(const Form1 &) = delete;
+
+    HWND hwnd() const { return m_hwnd; }
+    // The control of that name, nullptr when there is none.
+    HWND control(std::string_view name) const;
+    // Shows the window with the focus on the first control of the tab cycle.
+    void show(int showCommand);
+    // One message of the thread's queue, the window's keyboard handling first.
+    void dispatch(const MSG &message);
+
+    std::u16string text(std::string_view box) const override;
+    void setText(std::string_view box, std::u16string_view text) override;
+    void endProgram() override;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void OnPaint(HWND hwnd);
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    HBRUSH OnCtlColor(HWND hwnd, HDC dc, HWND control, int type);
+    void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT *item);
+    void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
+    void OnDpiChanged(int dpi, const RECT &suggested);
+    void OnDestroy(HWND hwnd);
+
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+
+    bool handleKey(const MSG &message);
+    void createControls();
+    void applyDpi();
+    void paintContent(HDC dc) const;
+    HFONT font(const form::FontSpec &spec);
+    const form::ControlSpec *specOf(HWND control) const;
+    HWND answerBox(std::string_view name) const;
+
+    HWND m_hwnd = nullptr;
+    int m_dpi;
+    Picture m_background;
+    ColourBrush m_backgroundColour;
+    std::array<HWND, form::controls.size()> m_controls{};
+    std::vector<ColourBrush> m_brushes; // one per control, in table order
+    std::array<std::unique_ptr<PictureBox>, form::controls.size()> m_pictureBoxes;
+    std::vector<std::pair<form::FontSpec, Font>> m_fonts;
+    ScreenReaderTexts m_screenReader;
+    HWND m_lastFocus = nullptr;
+    int m_exitStatus = 0;
+};
