@@ -3,11 +3,14 @@
 # what starts the program is the launcher, followed by options it must ignore.
 #   realwindow.sh SCREENCHECK XCLOSE ASSETS SCALE LAUNCHER...
 # 1. The window as it first shows, checked by screencheck at SCALE.
-# 2. At a scale of 1: click into every answer box at the centre of its rectangle, type, read
-#    each box back through the clipboard, press "PRUEBA" and read the verdicts, press "BORRAR"
-#    and read the empty boxes, press "Salir": the program ends with status 0. Then it is
-#    started again.
-# 3. Closed through its frame, it ends with status 0.
+# 2. At a scale of 1, by keyboard: Enter on the focus "PRUEBA" judges the empty boxes, Space on
+#    the next control, "BORRAR", empties them, Tab leads on to Text7 (before Text3), where Enter
+#    and Escape do nothing; a paste far past 32,767 characters is kept whole.
+# 3. At a scale of 1, by mouse: click into every answer box at the centre of its rectangle,
+#    type, read each box back through the clipboard, press "PRUEBA" and read the verdicts,
+#    press "BORRAR" and read the empty boxes, press "Salir": the program ends with status 0.
+#    Then it is started again.
+# 4. Closed through its frame, it ends with status 0.
 set -euo pipefail
 screencheck=$1 xclose=$2 assets=$3 scale=$4
 shift 4
@@ -55,28 +58,50 @@ if [[ $scale == 1 ]]; then
         "Text12 362 342 JFETP          BIEN"
     )
     click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
-    # Reads every box back and compares it with column $1 of its row (- for empty). The
-    # clipboard is set to a marker first, which copying an empty box leaves in place. A slow
+    key() { xdotool key --clearmodifiers --delay 50 "$@"; sleep 0.2; }
+    # What the box at window pixel ($1, $2) holds, through the clipboard. The clipboard is set to
+    # a marker first, which copying an empty box leaves in place.
+    copy() {
+        echo -n marker | xclip -selection clipboard >/dev/null # it stays to serve the selection
+        click "$1" "$2"
+        key ctrl+a ctrl+c
+        xclip -o -selection clipboard 2>/dev/null || true
+    }
+    # Reads every box back and compares it with column $1 of its row (- for empty). A slow
     # machine gets a few tries before a box counts as wrong.
     expect() {
         for row in "${boxes[@]}"; do
             read -r -a field <<<"$row"
             want=${field[$1]//_/ }
             [[ $want == - ]] && want=marker
-            for _ in 1 2 3 4 5; do
-                echo -n marker | xclip -selection clipboard
-                click "${field[1]}" "${field[2]}"
-                xdotool key --clearmodifiers ctrl+a ctrl+c
-                sleep 0.15
-                got=$(xclip -o -selection clipboard 2>/dev/null || true)
+            for _ in 1 2 3; do
+                got=$(copy "${field[1]}" "${field[2]}")
                 [[ $got == "$want" ]] && break
             done
             [[ $got == "$want" ]] || failed "${field[0]} holds '$got', expected '$want'"
         done
     }
+
+    xdotool mousemove --window "$window" 5 378 # the keyboard goes where the pointer is
+    key Return
+    [[ $(copy 362 342) == ERROR ]] || failed "Enter on the first focus did not run PRUEBA"
+    click 408 204
+    key Tab space Tab Tab Tab
+    xdotool type Z
+    key Return Escape
+    [[ $(copy 210 243) == Z ]] || failed "Tab did not lead to Text7, or Enter or Escape acted"
+    [[ $(copy 362 342) == marker ]] || failed "Space on BORRAR did not empty Text12"
+    long=$(printf 'A%.0s' $(seq 40000))DIODO
+    echo -n "$long" | xclip -selection clipboard >/dev/null
+    click 310 115
+    key ctrl+v
+    [[ $(copy 310 115) == "$long" ]] || failed "a long paste was not kept whole"
+    key ctrl+a BackSpace
+
     for row in "${boxes[@]}"; do
         read -r -a field <<<"$row"
         click "${field[1]}" "${field[2]}"
+        key ctrl+a BackSpace
         xdotool type --delay 20 "${field[3]//_/ }"
     done
     expect 3
