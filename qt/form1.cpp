@@ -39,7 +39,8 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, std::uint32_t colo
 
 } // namespace
 
-Form1::Form1(QWidget *parent) : QWidget(parent), m_background(picture("Form1"))
+Form1::Form1(QWidget *parent)
+    : QWidget(parent), m_background(picture(form::formCaption, form::formClientArea().height))
 {
     setObjectName(qs(form::formCaption));
     setWindowTitle(qs(form::formCaption));
@@ -68,7 +69,7 @@ void Form1::createControl(const form::ControlSpec &spec)
     QWidget *control = nullptr;
     switch (spec.kind) {
     case form::Kind::PictureBox: {
-        control = new PictureBox(picture(spec.name), container);
+        control = new PictureBox(picture(spec.name, form::clientArea(spec).height), container);
         setBackground(control, QPalette::Window, spec.colour);
         break;
     }

@@ -6,9 +6,9 @@
 namespace {
 
 // Qt's BMP reader converts pixel by pixel, a tenth of the program's start-up. Our pictures are
-// plain uncompressed bitmaps stored uncompressed, so their rows are used as they lie in memory;
-// anything else goes through Qt's reader.
-QImage fromBitmapRows(const QResource &resource)
+// plain uncompressed bitmaps stored uncompressed, so their rows are used as they lie in memory,
+// and only the rows the control shows; anything else goes through Qt's reader.
+QImage fromBitmapRows(const QResource &resource, int shownRows)
 {
     const uchar *bmp = resource.data();
     if (resource.compressionAlgorithm() != QResource::NoCompression || resource.size() < 54 ||
@@ -24,26 +24,27 @@ QImage fromBitmapRows(const QResource &resource)
         qint64(pixels) + stride * height > resource.size())
         return {};
 
-    // Rows are stored bottom row first.
-    QImage rows(bmp + pixels, width, height, stride,
-                depth == 24 ? QImage::Format_BGR888 : QImage::Format_Indexed8);
+    // Rows are stored bottom row first: the top rows come last.
+    const int rows = std::min(height, shownRows);
+    QImage stored(bmp + pixels + (height - rows) * stride, width, rows, stride,
+                  depth == 24 ? QImage::Format_BGR888 : QImage::Format_Indexed8);
     if (depth == 8) {
         QList<QRgb> palette(256);
         for (int i = 0; i < 256; ++i)
             palette[i] = qRgb(bmp[56 + 4 * i], bmp[55 + 4 * i], bmp[54 + 4 * i]);
-        rows.setColorTable(palette);
+        stored.setColorTable(palette);
     }
-    return rows.mirrored().convertToFormat(QImage::Format_RGB32);
+    return stored.convertToFormat(QImage::Format_RGB32).mirrored();
 }
 
 } // namespace
 
-QImage picture(std::string_view controlName)
+QImage picture(std::string_view controlName, int shownRows)
 {
     const QString path =
         QStringLiteral(":/assets/%1.bmp")
             .arg(QString::fromLatin1(controlName.data(), qsizetype(controlName.size())));
-    QImage image = fromBitmapRows(QResource(path));
+    QImage image = fromBitmapRows(QResource(path), shownRows);
     if (image.isNull())
         image = QImage(path, "BMP").convertToFormat(QImage::Format_RGB32);
     return image;

@@ -4,5 +4,6 @@
 
 #include <string_view>
 
-// The picture a control shows, from the program's resources, ready to paint.
-QImage picture(std::string_view controlName);
+// The picture a control shows, from the program's resources, ready to paint: its top rows, as
+// many as the control shows.
+QImage picture(std::string_view controlName, int shownRows);

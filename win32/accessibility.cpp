@@ -2,17 +2,31 @@
 
 #include "text.h"
 
+#include <iterator>
+
 namespace {
 
 const MSAAPROPID annotated[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
 
+// COM comes from ole32, which the program loads only here, after its first frame: importing it
+// would load it, and what it needs, before the window shows.
+template <typename Function> Function *fromOle32(HMODULE ole32, const char *name)
+{
+    return reinterpret_cast<Function *>(
+        reinterpret_cast<void (*)()>(ole32 ? GetProcAddress(ole32, name) : nullptr));
+}
+
 } // namespace
 
-ScreenReaderTexts::ScreenReaderTexts()
-    : m_com(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
+ScreenReaderTexts::ScreenReaderTexts() : m_ole32(LoadLibraryW(L"ole32.dll"))
 {
-    if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IAccPropServices, reinterpret_cast<void **>(&m_services))))
+    const auto initialize = fromOle32<decltype(CoInitializeEx)>(m_ole32, "CoInitializeEx");
+    const auto create = fromOle32<decltype(CoCreateInstance)>(m_ole32, "CoCreateInstance");
+    if (!initialize || !create)
+        return;
+    m_com = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                      reinterpret_cast<void **>(&m_services))))
         m_services = nullptr;
 }
 
@@ -21,7 +35,9 @@ ScreenReaderTexts::~ScreenReaderTexts()
     if (m_services)
         m_services->Release();
     if (m_com)
-        CoUninitialize();
+        fromOle32<decltype(CoUninitialize)>(m_ole32, "CoUninitialize")();
+    if (m_ole32)
+        FreeLibrary(m_ole32);
 }
 
 void ScreenReaderTexts::annotate(HWND control, std::string_view name, std::string_view description)

@@ -20,6 +20,7 @@ public:
     void clear(HWND control);
 
 private:
+    HMODULE m_ole32;
     bool m_com = false;
     IAccPropServices *m_services = nullptr;
 };

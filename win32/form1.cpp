@@ -15,6 +15,7 @@
 namespace {
 
 constexpr const wchar_t *windowClass = L"KorvalForm1";
+constexpr UINT annotateMessage = WM_APP;
 constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
@@ -105,27 +106,28 @@ void Form1::createControls()
             spec.kind == form::Kind::PictureBox || spec.kind == form::Kind::TextBox
                 ? WS_EX_CLIENTEDGE
                 : 0;
+        const form::PixelRect rect = form::pixelRect(spec, m_dpi);
         const HWND hwnd =
             CreateWindowExW(exStyle, className, wide(spec.text).c_str(),
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, parent,
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, rect.left, rect.top,
+                            rect.width, rect.height, parent,
                             reinterpret_cast<HMENU>(INT_PTR(controlId(spec))), instance, nullptr);
         m_controls[std::size_t(controlId(spec) - 1)] = hwnd;
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font)), FALSE);
         if (spec.kind == form::Kind::PictureBox) {
             auto &box = m_pictureBoxes[std::size_t(controlId(spec) - 1)];
             box = std::make_unique<PictureBox>(spec.name, spec.colour);
-            box->attach(hwnd);
+            box->attach(hwnd, m_dpi);
         }
         if (spec.kind == form::Kind::TextBox)
             SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0); // no limit, as the learner expects
         if (spec.kind == form::Kind::Label) // on the window's own surface, beneath every control
             SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        m_screenReader.annotate(hwnd, form::screenReaderName(spec),
-                                form::screenReaderDescription(spec));
     }
-    applyDpi();
 }
 
-// Positions, sizes and fonts at the window's resolution: the whole window scales as one.
+// After a move to a screen of another resolution: positions, sizes and fonts anew, so that the
+// whole window scales as one.
 void Form1::applyDpi()
 {
     m_fonts.clear();
@@ -153,6 +155,16 @@ void Form1::show(int showCommand)
     ShowWindow(m_hwnd, showCommand);
     UpdateWindow(m_hwnd);
     SetFocus(control(form::tabCycle().front()->name));
+    // Screen readers get their texts once the window is up: COM would hold back the first frame.
+    PostMessageW(m_hwnd, annotateMessage, 0, 0);
+}
+
+void Form1::annotate()
+{
+    m_screenReader = std::make_unique<ScreenReaderTexts>();
+    for (const form::ControlSpec &spec : form::controls)
+        m_screenReader->annotate(m_controls[std::size_t(controlId(spec) - 1)],
+                                 form::screenReaderName(spec), form::screenReaderDescription(spec));
 }
 
 void Form1::dispatch(const MSG &message)
@@ -231,6 +243,9 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case annotateMessage:
+        annotate();
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -334,8 +349,9 @@ void Form1::OnDpiChanged(int dpi, const RECT &suggested)
 
 void Form1::OnDestroy(HWND)
 {
-    for (HWND control : m_controls)
-        m_screenReader.clear(control);
+    if (m_screenReader)
+        for (HWND control : m_controls)
+            m_screenReader->clear(control);
     PostQuitMessage(m_exitStatus);
 }
 

@@ -52,6 +52,7 @@ private:
     bool handleKey(const MSG &message);
     void createControls();
     void applyDpi();
+    void annotate();
     void paintContent(HDC dc) const;
     HFONT font(const form::FontSpec &spec);
     const form::ControlSpec *specOf(HWND control) const;
@@ -65,7 +66,7 @@ private:
     std::vector<ColourBrush> m_brushes; // one per control, in table order
     std::array<std::unique_ptr<PictureBox>, form::controls.size()> m_pictureBoxes;
     std::vector<std::pair<form::FontSpec, Font>> m_fonts;
-    ScreenReaderTexts m_screenReader;
+    std::unique_ptr<ScreenReaderTexts> m_screenReader;
     HWND m_lastFocus = nullptr;
     int m_exitStatus = 0;
 };

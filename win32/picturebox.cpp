@@ -17,9 +17,10 @@ PictureBox::PictureBox(std::string_view name, std::uint32_t colour)
 }
 
 // Called by the creator right after CreateWindowEx; from then on the window finds this object.
-void PictureBox::attach(HWND hwnd)
+void PictureBox::attach(HWND hwnd, int dpi)
 {
     m_hwnd = hwnd;
+    m_dpi = dpi;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -14,7 +14,7 @@ public:
     static void registerClass(HINSTANCE instance);
 
     PictureBox(std::string_view name, std::uint32_t colour);
-    void attach(HWND hwnd);
+    void attach(HWND hwnd, int dpi);
     void setDpi(int dpi);
 
 private:
