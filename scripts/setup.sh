@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2
     doctest-dev xvfb xauth xdotool xclip x11-utils libx11-dev imagemagick file
     g++-mingw-w64-x86-64 wine64 fonts-wine desktop-file-utils appstream clang-format
+    dpkg-dev lintian
 )
 
 missing=()

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds korval2 and runs the whole test suite: the Windows program cross-built and tested under
-# Wine, then a plain debug build of the Linux program (its real-window tests drive the Windows
-# program too), then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
-# `scripts/test.sh sanitize` runs only the last.
+# Wine; the Debian package made; a plain debug build of the Linux program, whose real-window
+# tests also drive the Windows program and the installed package; then a build with
+# AddressSanitizer and UndefinedBehaviorSanitizer. `scripts/test.sh sanitize` runs only the last.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -18,6 +18,7 @@ suite() {
 if [[ ${1:-} != sanitize ]]; then
     scripts/build-windows.sh
     ctest --test-dir build/windows --output-on-failure
-    suite build/debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe"
+    deb=$(scripts/package.sh | tail -n 1)
+    suite build/debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" -DKORVAL_DEB="$deb"
 fi
 suite build/sanitize -DKORVAL_SANITIZE=ON
