@@ -105,11 +105,9 @@ void Form1::createControl(const form::ControlSpec &spec)
     if (!form::takesFocus(spec.kind))
         control->setFocusPolicy(Qt::NoFocus);
 
-    if (spec.kind == form::Kind::CommandButton) {
-        const ClickHandler handler = clickHandler(spec.name);
+    if (const Handler handler = clickHandler(spec.name))
         connect(static_cast<QPushButton *>(control), &QPushButton::clicked, this,
                 [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
-    }
 }
 
 void Form1::applyTabOrder()
@@ -128,30 +126,6 @@ void Form1::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform); // see PictureBox
     painter.drawImage(0, 0, m_background);
-}
-
-Form1::ClickHandler Form1::clickHandler(std::string_view button)
-{
-    if (button == "Command1")
-        return &Form1::Command1_Click;
-    if (button == "Command2")
-        return &Form1::Command2_Click;
-    return &Form1::Command3_Click;
-}
-
-void Form1::Command1_Click()
-{
-    quiz::checkAnswers(*this);
-}
-
-void Form1::Command2_Click()
-{
-    quiz::clearAnswers(*this);
-}
-
-void Form1::Command3_Click()
-{
-    quiz::exitProgram(*this);
 }
 
 QLineEdit *Form1::answerBox(std::string_view name) const

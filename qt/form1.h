@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commands.h"
+#include "events.h"
 #include "layouttable.h"
 
 #include <QImage>
@@ -9,7 +9,7 @@
 class QLineEdit;
 
 // The drill's one window, built from the layout table.
-class Form1 : public QWidget, public quiz::Form {
+class Form1 : public QWidget, public form::Form1Events {
 public:
     explicit Form1(QWidget *parent = nullptr);
 
@@ -21,13 +21,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-
-    using ClickHandler = void (Form1::*)();
-    static ClickHandler clickHandler(std::string_view button);
-
     void createControl(const form::ControlSpec &spec);
     void applyTabOrder();
     QLineEdit *answerBox(std::string_view name) const;

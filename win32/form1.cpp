@@ -262,50 +262,24 @@ void Form1::OnPaint(HWND hwnd)
 // The background picture, and the button face wherever it does not reach.
 void Form1::paintContent(HDC dc) const
 {
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    const RECT picture = m_background.extent(m_dpi);
-    const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, picture.left, picture.top, picture.right, picture.bottom);
-    FillRect(dc, &client, m_backgroundColour.get());
-    RestoreDC(dc, saved);
-    m_background.paint(dc, m_dpi);
+    m_background.paintClient(dc, m_hwnd, m_dpi, m_backgroundColour.get());
 }
 
 void Form1::OnCommand(HWND, int, HWND control, UINT code)
 {
     const form::ControlSpec *spec = specOf(control);
-    if (code != BN_CLICKED || !spec || spec->kind != form::Kind::CommandButton)
+    const Handler handler = spec ? clickHandler(spec->name) : nullptr;
+    if (code != BN_CLICKED || !handler)
         return;
     // A failed access to a control ends the program with the standard report.
     try {
-        if (spec->name == "Command1")
-            Command1_Click();
-        else if (spec->name == "Command2")
-            Command2_Click();
-        else if (spec->name == "Command3")
-            Command3_Click();
+        (this->*handler)();
     } catch (const std::exception &error) {
         MessageBoxW(m_hwnd, wide(form::runtimeErrorMessage(error.what())).c_str(),
                     wide(form::runtimeErrorTitle).c_str(), MB_OK | MB_ICONERROR);
         m_exitStatus = form::runtimeErrorStatus;
         DestroyWindow(m_hwnd);
     }
-}
-
-void Form1::Command1_Click()
-{
-    quiz::checkAnswers(*this);
-}
-
-void Form1::Command2_Click()
-{
-    quiz::clearAnswers(*this);
-}
-
-void Form1::Command3_Click()
-{
-    quiz::exitProgram(*this);
 }
 
 HBRUSH Form1::OnCtlColor(HWND, HDC dc, HWND control, int)

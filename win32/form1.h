@@ -2,7 +2,7 @@
 
 #include "accessibility.h"
 #include "colours.h"
-#include "commands.h"
+#include "events.h"
 #include "handles.h"
 #include "layouttable.h"
 #include "picture.h"
@@ -14,7 +14,7 @@
 #include <vector>
 
 // The drill's one window, built from the layout table with the system's own controls.
-class Form1 : public quiz::Form {
+class Form1 : public form::Form1Events {
 public:
     explicit Form1(HINSTANCE instance);
     ~Form1() override;
@@ -44,10 +44,6 @@ private:
     void OnActivate(HWND hwnd, UINT state, HWND other, BOOL minimized);
     void OnDpiChanged(int dpi, const RECT &suggested);
     void OnDestroy(HWND hwnd);
-
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
 
     bool handleKey(const MSG &message);
     void createControls();

@@ -33,3 +33,15 @@ void Picture::paint(HDC dc, int dpi) const
     StretchBlt(dc, 0, 0, scaled.right, scaled.bottom, source, 0, 0, m_size.cx, m_size.cy, SRCCOPY);
     SetBrushOrgEx(dc, origin.x, origin.y, nullptr);
 }
+
+void Picture::paintClient(HDC dc, HWND window, int dpi, HBRUSH background) const
+{
+    RECT client;
+    GetClientRect(window, &client);
+    const RECT picture = extent(dpi);
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, picture.left, picture.top, picture.right, picture.bottom);
+    FillRect(dc, &client, background);
+    RestoreDC(dc, saved);
+    paint(dc, dpi);
+}

@@ -11,11 +11,14 @@ class Picture {
 public:
     explicit Picture(std::string_view controlName);
 
-    // The rectangle it covers at that resolution.
+    // Paints a client area: the picture, and the background wherever the picture does not
+    // reach.
+    void paintClient(HDC dc, HWND window, int dpi, HBRUSH background) const;
+
+private:
     RECT extent(int dpi) const;
     void paint(HDC dc, int dpi) const;
 
-private:
     Bitmap m_bitmap;
     SIZE m_size{};
 };

@@ -32,14 +32,7 @@ void PictureBox::setDpi(int dpi)
 
 void PictureBox::paintContent(HDC dc) const
 {
-    RECT client;
-    GetClientRect(m_hwnd, &client);
-    const RECT picture = m_picture.extent(m_dpi);
-    const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, picture.left, picture.top, picture.right, picture.bottom);
-    FillRect(dc, &client, m_background.get());
-    RestoreDC(dc, saved);
-    m_picture.paint(dc, m_dpi);
+    m_picture.paintClient(dc, m_hwnd, m_dpi, m_background.get());
 }
 
 LRESULT CALLBACK PictureBox::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
