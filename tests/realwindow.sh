@@ -3,9 +3,10 @@
 # what starts the program is the launcher, followed by options it must ignore.
 #   realwindow.sh SCREENCHECK XCLOSE ASSETS SCALE LAUNCHER...
 # 1. The window as it first shows, checked by screencheck at SCALE.
-# 2. At a scale of 1, by keyboard: Enter on the focus "PRUEBA" judges the empty boxes, Space on
-#    the next control, "BORRAR", empties them, Tab leads on to Text7 (before Text3), where Enter
-#    and Escape do nothing; a paste far past 32,767 characters is kept whole.
+# 2. At a scale of 1, by keyboard: Enter on the first focus, "PRUEBA", judges the empty boxes,
+#    Shift+Tab wraps round to Text12; Space on the control after "PRUEBA", "BORRAR", empties
+#    the boxes, Tab leads on to Text7 (before Text3), where Enter and Escape do nothing; a paste
+#    far past 32,767 characters is kept whole.
 # 3. At a scale of 1, by mouse: click into every answer box at the centre of its rectangle,
 #    type, read each box back through the clipboard, press "PRUEBA" and read the verdicts,
 #    press "BORRAR" and read the empty boxes, press "Salir": the program ends with status 0.
@@ -83,8 +84,10 @@ if [[ $scale == 1 ]]; then
     }
 
     xdotool mousemove --window "$window" 5 378 # the keyboard goes where the pointer is
-    key Return
-    [[ $(copy 362 342) == ERROR ]] || failed "Enter on the first focus did not run PRUEBA"
+    key Return shift+Tab ctrl+a
+    xdotool type W
+    [[ $(copy 362 342) == W ]] || failed "Shift+Tab from the first focus did not wrap to Text12"
+    [[ $(copy 46 343) == ERROR ]] || failed "Enter on the first focus did not run PRUEBA"
     click 408 204
     key Tab space Tab Tab Tab
     xdotool type Z
