@@ -19,10 +19,15 @@ constexpr UINT annotateMessage = WM_APP;
 constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// A control's id is its place in the table, counted from 1.
+// A control's place in the table; its id is that place counted from 1.
+std::size_t slot(const form::ControlSpec &spec)
+{
+    return std::size_t(&spec - form::controls.data());
+}
+
 int controlId(const form::ControlSpec &spec)
 {
-    return int(&spec - form::controls.data()) + 1;
+    return int(slot(spec)) + 1;
 }
 
 // The system's class for each kind of control, with the styles the layout asks for.
@@ -112,10 +117,10 @@ void Form1::createControls()
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, rect.left, rect.top,
                             rect.width, rect.height, parent,
                             reinterpret_cast<HMENU>(INT_PTR(controlId(spec))), instance, nullptr);
-        m_controls[std::size_t(controlId(spec) - 1)] = hwnd;
+        m_controls[slot(spec)] = hwnd;
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font)), FALSE);
         if (spec.kind == form::Kind::PictureBox) {
-            auto &box = m_pictureBoxes[std::size_t(controlId(spec) - 1)];
+            auto &box = m_pictureBoxes[slot(spec)];
             box = std::make_unique<PictureBox>(spec.name, spec.colour);
             box->attach(hwnd, m_dpi);
         }
@@ -130,14 +135,15 @@ void Form1::createControls()
 // whole window scales as one.
 void Form1::applyDpi()
 {
+    const auto oldFonts = std::move(m_fonts); // freed once no control uses them
     m_fonts.clear();
     for (const form::ControlSpec &spec : form::controls) {
-        const HWND hwnd = m_controls[std::size_t(controlId(spec) - 1)];
+        const HWND hwnd = m_controls[slot(spec)];
         const form::PixelRect rect = form::pixelRect(spec, m_dpi);
         SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.width, rect.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font)), TRUE);
-        if (auto &box = m_pictureBoxes[std::size_t(controlId(spec) - 1)])
+        if (auto &box = m_pictureBoxes[slot(spec)])
             box->setDpi(m_dpi);
     }
 }
@@ -163,8 +169,8 @@ void Form1::annotate()
 {
     m_screenReader = std::make_unique<ScreenReaderTexts>();
     for (const form::ControlSpec &spec : form::controls)
-        m_screenReader->annotate(m_controls[std::size_t(controlId(spec) - 1)],
-                                 form::screenReaderName(spec), form::screenReaderDescription(spec));
+        m_screenReader->annotate(m_controls[slot(spec)], form::screenReaderName(spec),
+                                 form::screenReaderDescription(spec));
 }
 
 void Form1::dispatch(const MSG &message)
@@ -287,7 +293,7 @@ HBRUSH Form1::OnCtlColor(HWND, HDC dc, HWND control, int)
     const form::ControlSpec *spec = specOf(control);
     if (!spec)
         return nullptr;
-    const ColourBrush &brush = m_brushes[std::size_t(controlId(*spec) - 1)];
+    const ColourBrush &brush = m_brushes[slot(*spec)];
     SetBkColor(dc, brush.colour());
     SetTextColor(dc,
                  GetSysColor(spec->kind == form::Kind::TextBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
@@ -297,7 +303,7 @@ HBRUSH Form1::OnCtlColor(HWND, HDC dc, HWND control, int)
 void Form1::OnDrawItem(HWND, const DRAWITEMSTRUCT *item)
 {
     if (const form::ControlSpec *spec = specOf(item->hwndItem))
-        drawCommandButton(*item, m_brushes[std::size_t(controlId(*spec) - 1)]);
+        drawCommandButton(*item, m_brushes[slot(*spec)]);
 }
 
 // The focus comes back to where it was when the window is activated again.
@@ -332,7 +338,7 @@ void Form1::OnDestroy(HWND)
 HWND Form1::control(std::string_view name) const
 {
     const form::ControlSpec *spec = form::findControl(name);
-    return spec ? m_controls[std::size_t(controlId(*spec) - 1)] : nullptr;
+    return spec ? m_controls[slot(*spec)] : nullptr;
 }
 
 const form::ControlSpec *Form1::specOf(HWND control) const
