@@ -1,0 +1,76 @@
+// The floor of the start-up benchmark under Wine: what any Win32 version of this window must pay.
+// The same 23 controls of the system's classes, with their texts and fonts, and nothing else: no
+// pictures, icon, colours or screen-reader names.
+#include "geometry.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::wstring wide(std::string_view utf8)
+{
+    std::wstring text(utf8.size(), L'\0');
+    text.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()),
+                                                text.data(), int(text.size()))));
+    return text;
+}
+
+LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = windowProc;
+    windowClass.hInstance = instance;
+    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
+    windowClass.lpszClassName = L"FloorWindow";
+    RegisterClassW(&windowClass);
+    windowClass.lpszClassName = L"FloorPictureBox";
+    RegisterClassW(&windowClass);
+
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    RECT frame{0, 0, form::formClientArea().width, form::formClientArea().height};
+    AdjustWindowRectEx(&frame, style, FALSE, 0);
+    const HWND window = CreateWindowExW(
+        0, L"FloorWindow", L"Form1", style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+        frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
+    HWND controls[form::controls.size()] = {};
+    for (std::size_t i = 0; i < form::controls.size(); ++i) {
+        const form::ControlSpec &spec = form::controls[i];
+        const wchar_t *classes[] = {L"FloorPictureBox", L"EDIT", L"BUTTON", L"STATIC"};
+        const bool edged = spec.kind == form::Kind::PictureBox || spec.kind == form::Kind::TextBox;
+        HWND parent = window;
+        for (std::size_t j = 0; j < i; ++j)
+            if (form::controls[j].name == spec.container)
+                parent = controls[j];
+        const form::PixelRect rect = form::pixelRect(spec);
+        controls[i] =
+            CreateWindowExW(edged ? WS_EX_CLIENTEDGE : 0, classes[int(spec.kind)],
+                            wide(spec.text).c_str(), WS_CHILD | WS_VISIBLE, rect.left, rect.top,
+                            rect.width, rect.height, parent, nullptr, instance, nullptr);
+        const form::FontSpec &font = spec.font;
+        SendMessageW(
+            controls[i], WM_SETFONT,
+            WPARAM(CreateFontW(-form::fontPixelSize(font), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
+                               font.italic, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif")),
+            FALSE);
+    }
+    ShowWindow(window, showCommand);
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return int(message.wParam);
+}
