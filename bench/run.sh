@@ -26,5 +26,6 @@ export WINEPREFIX=$PWD/build/wine-96 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,ms
 /usr/lib/wine/wineserver -p
 trap '/usr/lib/wine/wineserver -k; kill $xvfb_pid 2>/dev/null' EXIT
 wine=/usr/lib/wine/wine64
-$bench/startupbench mapped "${1:-15}" "$wine build/windows/korval2.exe" \
-    "$wine build/windows/bench/floorwindow.exe" "$wine build/windows/bench/barewindow.exe"
+reference="$wine build/windows/bench/referencewindow.exe"
+$bench/startupbench mapped "${1:-15}" "$wine build/windows/korval2.exe" "$reference controls" \
+    "$reference"
