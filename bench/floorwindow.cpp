@@ -1,10 +1,11 @@
 // The floor of the start-up benchmark: what any Qt version of this window must pay. The same
 // 23 controls with their texts, fonts and colours, in the same style, and nothing else: no
 // pictures, icon, translations or screen-reader names.
+#include "fonts.h"
 #include "geometry.h"
+#include "systemcolours.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,36 +18,13 @@ QString qs(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
 }
 
-QFont font(const form::FontSpec &spec)
-{
-    static const QString family = [] {
-        for (std::string_view candidate : form::fontFamilies)
-            if (QFontDatabase::hasFamily(qs(candidate)))
-                return qs(candidate);
-        return QString();
-    }();
-    QFont font(family);
-    font.setPixelSize(form::fontPixelSize(spec));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    return font;
-}
-
-// Fixed colours as they are; system colours as the classic grey, which costs the same.
-QColor colour(std::uint32_t value)
-{
-    if (value & form::systemColourFlag)
-        return QColor(0xC0C0C0);
-    return QColor(int(value & 0xFF), int(value >> 8 & 0xFF), int(value >> 16 & 0xFF));
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("windows"));
-    QApplication::setFont(font(form::windowFont));
+    QApplication::setFont(controlFont(form::windowFont));
     QWidget window;
     window.setWindowTitle(qs(form::formCaption));
     window.setFixedSize(form::formClientArea().width, form::formClientArea().height);
@@ -74,11 +52,11 @@ int main(int argc, char *argv[])
             break;
         }
         QPalette palette = control->palette();
-        palette.setColor(role, colour(spec.colour));
+        palette.setColor(role, resolveColour(spec.colour, palette));
         control->setPalette(palette);
         control->setAutoFillBackground(true);
         control->setObjectName(qs(spec.name));
-        control->setFont(font(spec.font));
+        control->setFont(controlFont(spec.font));
         const form::PixelRect rect = form::pixelRect(spec);
         control->setGeometry(rect.left + (parent == &window ? 0 : 2),
                              rect.top + (parent == &window ? 0 : 2), rect.width, rect.height);

@@ -4,22 +4,15 @@
 //                                  same 23 controls of the system's classes, with their texts and
 //                                  fonts, and nothing else (no pictures, icon, colours or
 //                                  screen-reader names)
+#include "fonts.h"
 #include "geometry.h"
+#include "text.h"
 
 #include <windows.h>
 
-#include <string>
 #include <string_view>
 
 namespace {
-
-std::wstring wide(std::string_view utf8)
-{
-    std::wstring text(utf8.size(), L'\0');
-    text.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()),
-                                                text.data(), int(text.size()))));
-    return text;
-}
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -46,12 +39,8 @@ void createControls(HWND window, HINSTANCE instance)
             CreateWindowExW(edged ? WS_EX_CLIENTEDGE : 0, classes[int(spec.kind)],
                             wide(spec.text).c_str(), WS_CHILD | WS_VISIBLE, rect.left, rect.top,
                             rect.width, rect.height, parent, nullptr, instance, nullptr);
-        const form::FontSpec &font = spec.font;
-        SendMessageW(
-            controls[i], WM_SETFONT,
-            WPARAM(CreateFontW(-form::fontPixelSize(font), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL,
-                               font.italic, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif")),
-            FALSE);
+        SendMessageW(controls[i], WM_SETFONT,
+                     WPARAM(createFont(spec.font, form::designDpi).release()), FALSE);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "form1.h"
 #include "geometry.h"
+#include "text.h"
 
 #include <oleacc.h>
 
@@ -39,12 +40,7 @@ struct Window {
         }
         return -1;
     }
-    std::wstring text(std::string_view box) const
-    {
-        std::wstring text(std::size_t(GetWindowTextLengthW((*this)[box])) + 1, L'\0');
-        text.resize(std::size_t(GetWindowTextW((*this)[box], text.data(), int(text.size()))));
-        return text;
-    }
+    std::wstring text(std::string_view box) const { return windowText((*this)[box]); }
     void click(std::string_view button) { SendMessageW((*this)[button], BM_CLICK, 0, 0); }
 };
 
@@ -115,13 +111,12 @@ TEST_CASE("colours and captions")
 
     // Every caption fits its control.
     for (const form::ControlSpec &spec : form::controls) {
-        wchar_t caption[80];
-        const int length = GetWindowTextW(window[spec.name], caption, 80);
+        const std::wstring caption = windowText(window[spec.name]);
         const HDC dc = GetDC(window[spec.name]);
         const HGDIOBJ old = SelectObject(
             dc, reinterpret_cast<HGDIOBJ>(SendMessageW(window[spec.name], WM_GETFONT, 0, 0)));
         SIZE extent{};
-        GetTextExtentPoint32W(dc, caption, length, &extent);
+        GetTextExtentPoint32W(dc, caption.c_str(), int(caption.size()), &extent);
         SelectObject(dc, old);
         ReleaseDC(window[spec.name], dc);
         RECT client;

@@ -1,6 +1,6 @@
 #include "commandbutton.h"
 
-#include <string>
+#include "text.h"
 
 void drawCommandButton(const DRAWITEMSTRUCT &item, const ColourBrush &face)
 {
@@ -10,8 +10,7 @@ void drawCommandButton(const DRAWITEMSTRUCT &item, const ColourBrush &face)
     FillRect(dc, &rect, face.get());
     DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
 
-    std::wstring caption(std::size_t(GetWindowTextLengthW(item.hwndItem)) + 1, L'\0');
-    caption.resize(std::size_t(GetWindowTextW(item.hwndItem, caption.data(), int(caption.size()))));
+    const std::wstring caption = windowText(item.hwndItem);
     RECT text = rect;
     if (pressed)
         OffsetRect(&text, 1, 1);

@@ -343,7 +343,7 @@ HWND Form1::control(std::string_view name) const
 
 const form::ControlSpec *Form1::specOf(HWND control) const
 {
-    if (!control || (GetParent(control) != m_hwnd && !IsChild(m_hwnd, control)))
+    if (!control || !IsChild(m_hwnd, control))
         return nullptr;
     const int id = GetDlgCtrlID(control);
     return id >= 1 && id <= int(form::controls.size()) ? &form::controls[std::size_t(id - 1)]
@@ -360,10 +360,7 @@ HWND Form1::answerBox(std::string_view name) const
 
 std::u16string Form1::text(std::string_view box) const
 {
-    const HWND hwnd = answerBox(box);
-    std::wstring text(std::size_t(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(std::size_t(GetWindowTextW(hwnd, text.data(), int(text.size()))));
-    return utf16(text);
+    return utf16(windowText(answerBox(box)));
 }
 
 void Form1::setText(std::string_view box, std::u16string_view text)

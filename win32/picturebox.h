@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colours.h"
+#include "geometry.h"
 #include "picture.h"
 
 #include <string_view>
@@ -24,5 +25,5 @@ private:
     HWND m_hwnd = nullptr;
     Picture m_picture;
     ColourBrush m_background;
-    int m_dpi = 96;
+    int m_dpi = form::designDpi;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -7,6 +9,9 @@
 static_assert(sizeof(wchar_t) == sizeof(char16_t));
 
 std::wstring wide(std::string_view utf8);
+
+// The whole text of a window: a control's caption, an answer box's contents.
+std::wstring windowText(HWND window);
 
 inline std::wstring_view wide(std::u16string_view utf16)
 {
