@@ -8,17 +8,17 @@
 #   bench/run.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVAL_BENCH=ON >/dev/null
-cmake --build build/release --target korval2 startupbench floorwindow barewindow >/dev/null
-scripts/build-windows.sh -DKORVAL_BENCH=ON >/dev/null
+scripts/setup.sh test
+cmake --preset bench >/dev/null
+cmake --build --preset bench >/dev/null
+scripts/build-windows.sh >/dev/null
 
 source scripts/x11.sh
 start_xvfb
 trap 'kill $xvfb_pid 2>/dev/null' EXIT
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | xargs)"
-bench=build/release/bench
-$bench/startupbench painted "${1:-15}" build/release/qt/korval2 $bench/floorwindow $bench/barewindow
+bench=build/bench/bench
+$bench/startupbench painted "${1:-15}" build/bench/qt/korval2 $bench/floorwindow $bench/barewindow
 
 scripts/wine.sh wineboot # makes the prefix if need be
 export WINEPREFIX=$PWD/build/wine-96 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

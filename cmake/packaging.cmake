@@ -1,7 +1,7 @@
-# The Debian package, korval2_1.00-1_<architecture>.deb, made by CPack (scripts/package.sh).
+# The Debian package, korval2_<version>-1_<architecture>.deb, made by CPack (scripts/package.sh).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME korval2)
-set(CPACK_PACKAGE_VERSION 1.00)
+set(CPACK_PACKAGE_VERSION ${KORVAL_VERSION_TEXT})
 set(CPACK_PACKAGE_VENDOR Korval)
 set(CPACK_PACKAGE_CONTACT "Korval <korval@korval.io>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "drill in the Spanish names of electronic symbols")

@@ -2,19 +2,20 @@
 
 #include "commands.h"
 
+#include <string>
 #include <string_view>
 
 namespace form {
 
 // The window's event table: a click on each button runs one command, and nothing else has a
-// handler. The windows of both front-ends are Form1Events, so the handlers and the table that
-// finds them are written once.
+// handler. The windows of every front-end are Form1Events, so the handlers, the table that finds
+// them and the guard around them are written once.
 class Form1Events : public quiz::Form {
 public:
     using Handler = void (Form1Events::*)();
 
     // The handler of a click on that control; nullptr for a control without one.
-    static Handler clickHandler(std::string_view control)
+    static constexpr Handler clickHandler(std::string_view control)
     {
         if (control == "Command1")
             return &Form1Events::Command1_Click;
@@ -25,7 +26,16 @@ public:
         return nullptr;
     }
 
+    // What the toolkit calls on a click. An error of any kind raised by the handler must not
+    // travel through the toolkit's dispatch: it goes to endWithRuntimeError instead, and boxes
+    // judged before it keep their verdicts.
+    void click(std::string_view control);
+
 protected:
+    // Shows the standard run-time error report (UTF-8), then ends the program with
+    // runtimeErrorStatus.
+    virtual void endWithRuntimeError(const std::string &message) = 0;
+
     void Command1_Click() { quiz::checkAnswers(*this); }
     void Command2_Click() { quiz::clearAnswers(*this); }
     void Command3_Click() { quiz::exitProgram(*this); }

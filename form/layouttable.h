@@ -40,6 +40,8 @@ struct ControlSpec {
     int tabIndex;
 };
 
+// The form's name, which its background picture carries too, and the text of its title bar.
+inline constexpr std::string_view formName = "Form1";
 inline constexpr std::string_view formCaption = "Form1";
 inline constexpr int formClientWidth = 9600;
 inline constexpr int formClientHeight = 5745;

@@ -3,7 +3,6 @@
 #include "controls.h"
 #include "fonts.h"
 #include "geometry.h"
-#include "handlerguard.h"
 #include "pictures.h"
 #include "runtimeerror.h"
 #include "screenreader.h"
@@ -13,6 +12,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 
 #include <limits>
@@ -40,9 +40,9 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, std::uint32_t colo
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : QWidget(parent), m_background(picture(form::formCaption, form::formClientArea().height))
+    : QWidget(parent), m_background(picture(form::formName, form::formClientArea().height))
 {
-    setObjectName(qs(form::formCaption));
+    setObjectName(qs(form::formName));
     setWindowTitle(qs(form::formCaption));
     setFont(controlFont(form::windowFont));
     setAutoFillBackground(true);
@@ -84,6 +84,7 @@ void Form1::createControl(const form::ControlSpec &spec)
     case form::Kind::CommandButton: {
         auto *button = new CommandButton(qs(spec.text), container);
         setBackground(button, QPalette::Button, spec.colour);
+        connect(button, &QPushButton::clicked, this, [this, name = spec.name] { click(name); });
         control = button;
         break;
     }
@@ -104,10 +105,6 @@ void Form1::createControl(const form::ControlSpec &spec)
     control->setGeometry(pixelGeometry(spec).translated(clientOrigin));
     if (!form::takesFocus(spec.kind))
         control->setFocusPolicy(Qt::NoFocus);
-
-    if (const Handler handler = clickHandler(spec.name))
-        connect(static_cast<QPushButton *>(control), &QPushButton::clicked, this,
-                [this, handler] { runHandler([this, handler] { (this->*handler)(); }); });
 }
 
 void Form1::applyTabOrder()
@@ -149,4 +146,10 @@ void Form1::setText(std::string_view box, std::u16string_view text)
 void Form1::endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+void Form1::endWithRuntimeError(const std::string &message)
+{
+    QMessageBox::critical(this, qs(form::runtimeErrorTitle), QString::fromStdString(message));
+    QCoreApplication::exit(form::runtimeErrorStatus);
 }

@@ -18,6 +18,7 @@ public:
     void endProgram() override;
 
 protected:
+    void endWithRuntimeError(const std::string &message) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

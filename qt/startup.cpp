@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "spanish.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -34,7 +35,7 @@ protected:
 void prepareApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("korval2"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(KORVAL_VERSION_TEXT));
     QApplication::setStyle(QStringLiteral("windows"));
     useSpanish(app);
     QApplication::setFont(controlFont(form::windowFont));

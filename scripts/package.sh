@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # Builds the release with Debian's hardening flags and makes the Debian package with CPack:
-# build/release/korval2_1.00-1_<architecture>.deb. Prints its path.
+# build/package/korval2_<version>-1_<architecture>.deb. Prints its path as the last line.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh >&2
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-    -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build build/release >&2
-(cd build/release && cpack >/dev/null)
-echo "$PWD/build/release/korval2_1.00-1_$(dpkg --print-architecture).deb"
+scripts/setup.sh run package >&2
+eval "$(dpkg-buildflags --export=sh)"
+cmake --preset package >/dev/null
+cmake --build --preset package >&2
+(cd build/package && cpack) | sed -n 's/^CPack: - package: \(.*\.deb\) generated\.$/\1/p'

@@ -3,13 +3,12 @@
 # screenshot and says where it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/release --target korval2
-
-if [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]]; then
-    exec build/release/qt/korval2
-fi
+headless=false
+[[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]] || headless=true
+if $headless; then scripts/setup.sh run screen; else scripts/setup.sh run; fi
+cmake --preset release >/dev/null
+cmake --build --preset release --target korval2
+$headless || exec build/release/qt/korval2
 
 source scripts/x11.sh
 start_xvfb

@@ -1,24 +1,46 @@
 #!/usr/bin/env bash
-# Installs from Debian 12's packages whatever building, running and testing korval2 needs.
-# Installs nothing when all is there already; uses sudo when not run as root.
+# Installs from Debian 12's packages what one purpose needs, and nothing that is there already;
+# uses sudo when not run as root.
+#   scripts/setup.sh PURPOSE...
+#     run       build and start korval2
+#     screen    a display of our own: Xvfb and a screenshot, for a machine without one
+#     windows   cross-build korval2.exe and run it under Wine
+#     package   make the Debian package
+#     test      everything the test suite uses
 set -euo pipefail
 
-packages=(
-    cmake ninja-build g++ qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2
-    doctest-dev xvfb xauth xdotool xclip x11-utils libx11-dev imagemagick file
-    g++-mingw-w64-x86-64 wine64 fonts-wine desktop-file-utils appstream clang-format
-    dpkg-dev lintian
+declare -A needs=(
+    [run]="cmake ninja-build g++ qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2"
+    [screen]="xvfb xauth xdotool x11-utils imagemagick"
+    [windows]="cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine doctest-dev"
+    [package]="dpkg-dev file"
+    [test]="doctest-dev xclip libx11-dev desktop-file-utils appstream clang-format lintian
+            orca at-spi2-core python3-pyatspi locales dbus"
 )
+wanted=()
+for purpose in "$@"; do
+    case $purpose in
+    test) wanted+=(${needs[run]} ${needs[screen]} ${needs[windows]} ${needs[package]} ${needs[test]}) ;;
+    run | screen | windows | package) wanted+=(${needs[$purpose]}) ;;
+    *) echo "setup.sh: no purpose '$purpose'" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
-for package in "${packages[@]}"; do
+for package in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
         missing+=("$package")
 done
-((${#missing[@]} == 0)) && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=()
 ((EUID == 0)) || sudo=(sudo)
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if ((${#missing[@]} > 0)); then
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+fi
+
+# The screen reader's test speaks Spanish only where the Spanish locale exists.
+if [[ " $* " == *" test "* ]] && ! locale -a 2>/dev/null | grep -qi '^es_ES\.utf-\?8$'; then
+    "${sudo[@]}" localedef -i es_ES -f UTF-8 es_ES.UTF-8
+fi

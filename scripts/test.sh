@@ -1,24 +1,37 @@
 #!/usr/bin/env bash
 # Builds korval2 and runs the whole test suite: the Windows program cross-built and tested under
-# Wine; the Debian package made; a plain debug build of the Linux program, whose real-window
-# tests also drive the Windows program and the installed package; then a build with
-# AddressSanitizer and UndefinedBehaviorSanitizer. `scripts/test.sh sanitize` runs only the last.
+# Wine; a plain debug build of the Linux program, whose real-window tests also drive the Windows
+# program; then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+#   scripts/test.sh [--package] [sanitize]
+# --package also makes the Debian package and installs, drives and purges it through apt-get
+# (as root or with sudo): it replaces an installed korval2. CI (CI=true) always does so.
+# `sanitize` runs only the sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+package=false
+[[ ${CI:-} == true ]] && package=true
+only_sanitize=false
+for argument in "$@"; do
+    case $argument in
+    --package) package=true ;;
+    sanitize) only_sanitize=true ;;
+    *) echo "usage: scripts/test.sh [--package] [sanitize]" >&2; exit 2 ;;
+    esac
+done
+scripts/setup.sh test
 
 suite() {
-    local dir=$1
+    local preset=$1
     shift
-    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
-    cmake --build "$dir"
-    ctest --test-dir "$dir" --output-on-failure
+    cmake --preset "$preset" "$@" >/dev/null
+    cmake --build --preset "$preset"
+    ctest --preset "$preset"
 }
 
-if [[ ${1:-} != sanitize ]]; then
-    scripts/build-windows.sh
-    ctest --test-dir build/windows --output-on-failure
-    deb=$(scripts/package.sh | tail -n 1)
-    suite build/debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" -DKORVAL_DEB="$deb"
+if ! $only_sanitize; then
+    suite windows
+    deb=
+    $package && deb=$(scripts/package.sh | tail -n 1)
+    suite debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" -DKORVAL_DEB="$deb"
 fi
-suite build/sanitize -DKORVAL_SANITIZE=ON
+suite sanitize

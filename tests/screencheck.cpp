@@ -63,7 +63,7 @@ bool covered(const QImage &shot, QRectF area, std::string_view picture, double s
 {
     for (const form::ControlSpec &spec : form::controls) {
         const bool over =
-            picture == form::formCaption ? spec.container.empty() : spec.container == picture;
+            picture == form::formName ? spec.container.empty() : spec.container == picture;
         if (over && windowRect(spec, scale).adjusted(-1, -1, 1, 1).intersects(area))
             return true;
     }
@@ -75,7 +75,7 @@ void checkPicture(const QImage &shot, const QString &assets, std::string_view na
     const QImage picture =
         QImage(assets + "/" + qs(name) + ".bmp").convertToFormat(QImage::Format_RGB32);
     QRectF client(QPointF(), shot.size());
-    if (name != form::formCaption) {
+    if (name != form::formName) {
         const form::ControlSpec &box = *form::findControl(name);
         const form::PixelRect outer = form::pixelRect(box), inner = form::clientArea(box);
         client = QRectF(
@@ -164,7 +164,7 @@ int main(int argc, char *argv[])
                  .arg(size.height()));
         return 1;
     }
-    checkPicture(shot, assets, form::formCaption, scale);
+    checkPicture(shot, assets, form::formName, scale);
     for (const form::ControlSpec &spec : form::controls) {
         if (spec.kind == form::Kind::PictureBox)
             checkPicture(shot, assets, spec.name, scale);

@@ -24,6 +24,8 @@ private Q_SLOTS:
     void tabCycle();
     void colours_data();
     void colours();
+    void fonts_data();
+    void fonts();
     void stackingAndCaptions();
     void runtimeErrorReported();
     void screenReader_data();
@@ -109,6 +111,33 @@ void TestForm1::colours()
     QFETCH(QColor, colour);
     const QImage grab = m_form->grab().toImage();
     QCOMPARE(grab.pixelColor(this->control(control)->mapTo(m_form.get(), at)), colour);
+}
+
+// The faces the labels carry, and the window's own font elsewhere, in pixels at 96 dpi.
+void TestForm1::fonts_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("italic");
+    QTest::newRow("Label1 title") << "Label1" << 13 << true << false;
+    QTest::newRow("Label2 credit") << "Label2" << 11 << true << false;
+    QTest::newRow("Label3 hint") << "Label3" << 11 << false << true;
+    QTest::newRow("Label4 instruction") << "Label4" << 11 << false << true;
+    QTest::newRow("Text5 box") << "Text5" << 11 << false << false;
+    QTest::newRow("Command1 button") << "Command1" << 11 << false << false;
+}
+
+void TestForm1::fonts()
+{
+    QFETCH(QString, control);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    QFETCH(bool, italic);
+    const QFont font = this->control(control)->font();
+    QCOMPARE(font.pixelSize(), pixels);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.italic(), italic);
 }
 
 // Labels lie under everything and show their whole captions; "PRUEBA" keeps its face held down.

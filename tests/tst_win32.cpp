@@ -2,17 +2,45 @@
 // driven through the same message handling as the program's, keys come as input events.
 #include "testing.h"
 
+#include "answerkey.h"
 #include "form1.h"
 #include "geometry.h"
+#include "program.h"
 #include "text.h"
 
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
+
+// The tests run at whatever resolution Wine's prefix has (KORVAL_DPI), as the program does.
+int screenDpi()
+{
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+form::PixelRect pixels(std::string_view control, int dpi = screenDpi())
+{
+    return form::pixelRect(*form::findControl(control), dpi);
+}
+
+// A pixel of a control as the screen shows it, in the control's client coordinates.
+COLORREF pixel(HWND control, int x, int y)
+{
+    const HDC dc = GetDC(control);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return colour;
+}
 
 struct Window {
     Form1 form{GetModuleHandleW(nullptr)};
@@ -53,43 +81,111 @@ TEST_CASE("starts ready")
     for (const char *button : {"Command1", "Command2", "Command3"})
         CHECK((GetWindowLongW(window[button], GWL_STYLE) & BS_TYPEMASK) != BS_DEFPUSHBUTTON);
     // Labels lie under everything: Picture5 covers Label4's last row.
-    CHECK(ChildWindowFromPointEx(window.form.hwnd(), {500, 24}, CWP_SKIPINVISIBLE) ==
-          window["Picture5"]);
-    CHECK(ChildWindowFromPointEx(window.form.hwnd(), {500, 23}, CWP_SKIPINVISIBLE) ==
-          window["Label4"]);
+    const form::PixelRect picture5 = pixels("Picture5");
+    CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top},
+                                 CWP_SKIPINVISIBLE) == window["Picture5"]);
+    CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top - 1},
+                                 CWP_SKIPINVISIBLE) == window["Label4"]);
 }
 
-// A box that cannot be reached is reported in Spanish and ends the program with status 1; the
-// boxes judged before it keep their verdicts.
-TEST_CASE("run-time error")
+namespace {
+
+struct Run {
+    int status;
+    std::wstring report;             // what a message box said, if one showed
+    std::vector<std::wstring> boxes; // the answer boxes in key order, as the report showed
+};
+
+// Runs the program as wWinMain does, doing `act` to its window once it is up. A message box it
+// shows is read, with the boxes behind it, and closed.
+Run runProgramWith(void (*act)(Form1 &))
 {
-    static Window window;
-    static std::wstring shown, text4, text6;
-    DestroyWindow(window["Text5"]);
-    SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR timer, DWORD) {
-        const HWND box = FindWindowW(L"#32770", L"korval2");
-        if (!box)
-            return;
-        wchar_t text[256] = {};
-        GetDlgItemTextW(box, 0xFFFF, text, 256); // the message of a message box
-        shown = text;
-        text4 = window.text("Text4");
-        text6 = window.text("Text6");
-        KillTimer(nullptr, timer);
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    static void (*pending)(Form1 &);
+    static Run run;
+    pending = act;
+    run = {};
+    MSG quit; // left by the windows of earlier tests
+    while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
+        continue;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        Form1 *form = Form1::of(FindWindowW(Form1::className, nullptr));
+        if (const HWND box = FindWindowW(L"#32770", L"korval2")) {
+            wchar_t text[256] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 256); // the message of a message box
+            run.report = text;
+            for (const quiz::AnswerSlot &slot : quiz::answerKey)
+                run.boxes.push_back(form ? windowText(form->control(slot.box)) : L"");
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+        } else if (form && pending) {
+            std::exchange(pending, nullptr)(*form);
+        }
     });
-    window.click("Command1");
-    CHECK(shown ==
-          L"Se ha producido un error en tiempo de ejecución.\n\nNo se encuentra el control Text5.");
-    CHECK(text4 == L"ERROR");
-    CHECK(text6.empty());
-    CHECK(window.pump() == 1);
+    run.status = runProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+    KillTimer(nullptr, timer);
+    return run;
 }
 
-// Colours as the user sees them: the system colours the table names, read off the screen.
+// Refuses to make windows of one class, as a system short of resources would.
+HHOOK refuseWindowsOf(const wchar_t *className)
+{
+    static const wchar_t *refused;
+    refused = className;
+    return SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            wchar_t name[64] = {};
+            if (code == HCBT_CREATEWND && GetClassNameW(HWND(wParam), name, 64) &&
+                std::wstring_view(name) == refused)
+                return 1;
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+}
+
+} // namespace
+
+// The program's own loop ends with the status its window leaves: 0 after "Salir"; 1 after a
+// run-time error, reported in Spanish, the boxes judged before it keeping their verdicts; 1 when
+// the window or a control cannot be made, reported the same way.
+TEST_CASE("the program's loop and its status")
+{
+    const Run salir =
+        runProgramWith([](Form1 &form) { SendMessageW(form.control("Command3"), BM_CLICK, 0, 0); });
+    CHECK(salir.status == 0);
+    CHECK(salir.report.empty());
+
+    const Run failed = runProgramWith([](Form1 &form) {
+        DestroyWindow(form.control("Text5"));
+        SendMessageW(form.control("Command1"), BM_CLICK, 0, 0);
+    });
+    CHECK(failed.status == 1);
+    CHECK(failed.report ==
+          L"Se ha producido un error en tiempo de ejecución.\n\nNo se encuentra el control Text5.");
+    REQUIRE(failed.boxes.size() == 11);
+    CHECK(failed.boxes[2] == L"ERROR"); // Text4, judged before Text5
+    CHECK(failed.boxes[4].empty());     // Text6, after it
+
+    const std::pair<const wchar_t *, const wchar_t *> refusals[] = {
+        {Form1::className, L"No se puede crear la ventana Form1."},
+        {PictureBox::className, L"No se puede crear el control Picture1."},
+    };
+    for (auto [className, description] : refusals) {
+        const HHOOK hook = refuseWindowsOf(className);
+        const Run refused = runProgramWith(nullptr);
+        UnhookWindowsHookEx(hook);
+        CHECK(refused.status == 1);
+        CHECK(refused.report ==
+              L"Se ha producido un error en tiempo de ejecución.\n\n" + std::wstring(description));
+    }
+}
+
+// Colours as the user sees them: the system colours the table names, read off the screen; the
+// text of a box on the box's own colour.
 TEST_CASE("colours and captions")
 {
     Window window;
+    RECT picture2;
+    GetClientRect(window["Picture2"], &picture2);
     const struct {
         const char *control;
         POINT at;
@@ -98,16 +194,12 @@ TEST_CASE("colours and captions")
         {"Text12", {5, 5}, GetSysColor(COLOR_INACTIVECAPTION)},
         {"Label3", {2, 2}, GetSysColor(COLOR_ACTIVEBORDER)},
         {"Label4", {2, 2}, GetSysColor(COLOR_APPWORKSPACE)},
-        {"Picture2", {30, 88}, GetSysColor(COLOR_HIGHLIGHTTEXT)},
+        {"Picture2", {30, picture2.bottom - 3}, GetSysColor(COLOR_HIGHLIGHTTEXT)},
     };
-    const HDC screen = GetDC(window.form.hwnd());
     for (const auto &row : cases) {
         INFO(std::string(row.control));
-        POINT at = row.at;
-        MapWindowPoints(window[row.control], window.form.hwnd(), &at, 1);
-        CHECK(GetPixel(screen, at.x, at.y) == row.colour);
+        CHECK(pixel(window[row.control], row.at.x, row.at.y) == row.colour);
     }
-    ReleaseDC(window.form.hwnd(), screen);
 
     // Every caption fits its control.
     for (const form::ControlSpec &spec : form::controls) {
@@ -125,21 +217,99 @@ TEST_CASE("colours and captions")
         CHECK(extent.cx + 2 <= client.right);
         CHECK(extent.cy <= client.bottom);
     }
+
+    SetWindowTextW(window["Text3"], L"MMMMMMMM");
+    window.pump();
+    RECT box;
+    GetClientRect(window["Text3"], &box);
+    int ink = 0, windowColour = 0;
+    for (int y = 0; y < box.bottom; ++y)
+        for (int x = 0; x < box.right; ++x) {
+            const COLORREF seen = pixel(window["Text3"], x, y);
+            ink += seen == GetSysColor(COLOR_WINDOWTEXT);
+            windowColour += seen == GetSysColor(COLOR_WINDOW);
+        }
+    CHECK(ink > 10);
+    CHECK(windowColour == 0);
 }
 
-// A move to a screen of another resolution scales the whole window as one.
+// "PRUEBA" shows the dotted focus rectangle while it has the focus, and only then.
+TEST_CASE("focus rectangle")
+{
+    Window window;
+    RECT button;
+    GetClientRect(window["Command1"], &button);
+    const auto marked = [&] {
+        int dots = 0;
+        for (int x = 4; x < button.right - 4; ++x)
+            dots += pixel(window["Command1"], x, 4) != RGB(0xFF, 0xC0, 0x80);
+        return dots;
+    };
+    CHECK(marked() > 10);
+    SetFocus(window["Command2"]);
+    window.pump();
+    CHECK(marked() == 0);
+}
+
+namespace {
+
+// The font a control draws with: its height in pixels (the em), weight and slant.
+std::tuple<int, bool, bool> fontOf(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return {-font.lfHeight, font.lfWeight >= FW_BOLD, font.lfItalic != 0};
+}
+
+} // namespace
+
+TEST_CASE("fonts")
+{
+    Window window;
+    const bool at120 = screenDpi() == 120;
+    const struct {
+        const char *control;
+        int at96, at120;
+        bool bold, italic;
+    } cases[] = {
+        {"Label1", 13, 16, true, false}, {"Label2", 11, 14, true, false},
+        {"Label3", 11, 14, false, true}, {"Label4", 11, 14, false, true},
+        {"Text5", 11, 14, false, false}, {"Command1", 11, 14, false, false},
+    };
+    for (const auto &row : cases) {
+        INFO(std::string(row.control));
+        CHECK(fontOf(window[row.control]) ==
+              std::tuple(at120 ? row.at120 : row.at96, row.bold, row.italic));
+    }
+}
+
+// A move to a screen of another resolution scales the whole window as one: places, fonts and
+// pictures.
 TEST_CASE("resolution change")
 {
     Window window;
-    RECT suggested{0, 0, 900, 600};
-    SendMessageW(window.form.hwnd(), WM_DPICHANGED, MAKEWPARAM(120, 120), LPARAM(&suggested));
+    const int dpi = screenDpi() == 96 ? 120 : 96;
+    const form::PixelRect form = form::formClientArea(dpi);
+    RECT suggested{0, 0, form.width + 40, form.height + 60};
+    SendMessageW(window.form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+    window.pump();
+
     RECT rect;
     GetWindowRect(window["Text5"], &rect);
     MapWindowPoints(nullptr, window["Picture2"], reinterpret_cast<POINT *>(&rect), 2);
-    CHECK(rect.left == 10);
-    CHECK(rect.top == 80);
-    CHECK(rect.right - rect.left == 71);
-    CHECK(rect.bottom - rect.top == 24);
+    const form::PixelRect text5 =
+        dpi == 120 ? form::PixelRect{10, 80, 71, 24} : form::PixelRect{8, 64, 57, 19};
+    CHECK(form::PixelRect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top} ==
+          text5);
+    CHECK(std::get<0>(fontOf(window["Text5"])) == (dpi == 120 ? 14 : 11));
+
+    // Picture2's middle grid line, dark on image row 54, follows to its scaled row.
+    const int row = MulDiv(54, dpi, 96), column = MulDiv(4, dpi, 96);
+    int darkest = 255;
+    for (int y = row - 2; y <= row + 2; ++y)
+        darkest = std::min(darkest, int(GetRValue(pixel(window["Picture2"], column, y))));
+    CHECK(darkest < 0xA0);
 }
 
 // The core's names and descriptions, as a screen reader gets them from the accessible objects.
@@ -187,14 +357,17 @@ TEST_CASE("screen reader")
     }
 }
 
-// Read back from the built korval2.exe: the Spanish version block and the three icon images.
+// Read back from the built korval2.exe, whose path the test is given in KORVAL2_EXE: the Spanish
+// version block and the three icon images.
 TEST_CASE("version block and icon")
 {
-    const wchar_t *exe = L"korval2.exe";
+    const char *path = std::getenv("KORVAL2_EXE");
+    REQUIRE(path);
+    const std::wstring exe = wide(path);
     DWORD unused = 0;
-    std::vector<char> block(GetFileVersionInfoSizeW(exe, &unused));
+    std::vector<char> block(GetFileVersionInfoSizeW(exe.c_str(), &unused));
     REQUIRE(!block.empty());
-    REQUIRE(GetFileVersionInfoW(exe, 0, DWORD(block.size()), block.data()));
+    REQUIRE(GetFileVersionInfoW(exe.c_str(), 0, DWORD(block.size()), block.data()));
     void *value = nullptr;
     UINT length = 0;
     REQUIRE(VerQueryValueW(block.data(), L"\\", &value, &length));
@@ -211,7 +384,7 @@ TEST_CASE("version block and icon")
         CHECK(std::wstring(static_cast<const wchar_t *>(value)) == L"1.00");
     }
 
-    const HMODULE module = LoadLibraryExW(exe, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     REQUIRE(module);
     const HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
     REQUIRE(group);

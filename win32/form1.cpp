@@ -10,11 +10,11 @@
 
 #include <windowsx.h>
 
+#include <iterator>
 #include <stdexcept>
 
 namespace {
 
-constexpr const wchar_t *windowClass = L"KorvalForm1";
 constexpr UINT annotateMessage = WM_APP;
 constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -63,36 +63,48 @@ int screenDpi()
     return dpi;
 }
 
+// A class registered once serves every window made later in the process.
+void registerClass(const WNDCLASSEXW &windowClass)
+{
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw std::runtime_error("No se puede registrar la clase de ventana.");
+}
+
 } // namespace
 
 Form1::Form1(HINSTANCE instance)
-    : m_dpi(screenDpi()), m_background(form::formCaption), m_backgroundColour(form::buttonFace)
+    : m_dpi(screenDpi()), m_background(form::formName), m_backgroundColour(form::buttonFace)
 {
-    static const bool registered = [instance] {
-        WNDCLASSEXW form{};
-        form.cbSize = sizeof form;
-        form.lpfnWndProc = windowProc;
-        form.hInstance = instance;
-        form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-        form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
-                                                     GetSystemMetrics(SM_CXSMICON),
-                                                     GetSystemMetrics(SM_CYSMICON), 0));
-        form.lpszClassName = windowClass;
-        RegisterClassExW(&form);
-        PictureBox::registerClass(instance);
-        return true;
-    }();
-    (void)registered;
+    WNDCLASSEXW form{};
+    form.cbSize = sizeof form;
+    form.lpfnWndProc = windowProc;
+    form.hInstance = instance;
+    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON),
+                                                 GetSystemMetrics(SM_CYSMICON), 0));
+    form.lpszClassName = className;
+    registerClass(form);
+    registerClass(PictureBox::windowClass(instance));
 
     for (const form::ControlSpec &spec : form::controls)
         m_brushes.emplace_back(spec.colour);
 
     const RECT frame = windowRect(m_dpi);
-    CreateWindowExW(0, windowClass, wide(form::formCaption).c_str(), windowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                    nullptr, instance, this);
-    createControls();
+    if (!CreateWindowExW(0, className, wide(form::formCaption).c_str(), windowStyle, CW_USEDEFAULT,
+                         CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                         nullptr, instance, this))
+        throw std::runtime_error("No se puede crear la ventana " + std::string(form::formName) +
+                                 ".");
+    try {
+        createControls();
+    } catch (...) {
+        // Gone without a word: the window was never shown, and the caller reports the error.
+        SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);
+        DestroyWindow(m_hwnd);
+        throw;
+    }
 }
 
 Form1::~Form1()
@@ -117,6 +129,9 @@ void Form1::createControls()
                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, rect.left, rect.top,
                             rect.width, rect.height, parent,
                             reinterpret_cast<HMENU>(INT_PTR(controlId(spec))), instance, nullptr);
+        if (!hwnd)
+            throw std::runtime_error("No se puede crear el control " + std::string(spec.name) +
+                                     ".");
         m_controls[slot(spec)] = hwnd;
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font)), FALSE);
         if (spec.kind == form::Kind::PictureBox) {
@@ -273,19 +288,8 @@ void Form1::paintContent(HDC dc) const
 
 void Form1::OnCommand(HWND, int, HWND control, UINT code)
 {
-    const form::ControlSpec *spec = specOf(control);
-    const Handler handler = spec ? clickHandler(spec->name) : nullptr;
-    if (code != BN_CLICKED || !handler)
-        return;
-    // A failed access to a control ends the program with the standard report.
-    try {
-        (this->*handler)();
-    } catch (const std::exception &error) {
-        MessageBoxW(m_hwnd, wide(form::runtimeErrorMessage(error.what())).c_str(),
-                    wide(form::runtimeErrorTitle).c_str(), MB_OK | MB_ICONERROR);
-        m_exitStatus = form::runtimeErrorStatus;
-        DestroyWindow(m_hwnd);
-    }
+    if (const form::ControlSpec *spec = specOf(control); spec && code == BN_CLICKED)
+        click(spec->name);
 }
 
 HBRUSH Form1::OnCtlColor(HWND, HDC dc, HWND control, int)
@@ -372,4 +376,26 @@ void Form1::setText(std::string_view box, std::u16string_view text)
 void Form1::endProgram()
 {
     DestroyWindow(m_hwnd);
+}
+
+void Form1::endWithRuntimeError(const std::string &message)
+{
+    showRuntimeError(m_hwnd, message);
+    m_exitStatus = form::runtimeErrorStatus;
+    DestroyWindow(m_hwnd);
+}
+
+void showRuntimeError(HWND owner, const std::string &message)
+{
+    MessageBoxW(owner, wide(message).c_str(), wide(form::runtimeErrorTitle).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
+Form1 *Form1::of(HWND window)
+{
+    wchar_t name[64] = {};
+    if (!window || !GetClassNameW(window, name, int(std::size(name))) ||
+        std::wstring_view(name) != className)
+        return nullptr;
+    return reinterpret_cast<Form1 *>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }

@@ -16,12 +16,18 @@
 // The drill's one window, built from the layout table with the system's own controls.
 class Form1 : public form::Form1Events {
 public:
+    static constexpr const wchar_t *className = L"KorvalForm1";
+
+    // Throws std::runtime_error, with the Spanish description of a run-time error, when the
+    // window or one of its controls cannot be made.
     explicit Form1(HINSTANCE instance);
     ~Form1() override;
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;
 
     HWND hwnd() const { return m_hwnd; }
+    // The Form1 that owns that window; nullptr for any other window.
+    static Form1 *of(HWND window);
     // The control of that name, nullptr when there is none.
     HWND control(std::string_view name) const;
     // Shows the window with the focus on the first control of the tab cycle.
@@ -32,6 +38,9 @@ public:
     std::u16string text(std::string_view box) const override;
     void setText(std::string_view box, std::u16string_view text) override;
     void endProgram() override;
+
+protected:
+    void endWithRuntimeError(const std::string &message) override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,3 +75,6 @@ private:
     HWND m_lastFocus = nullptr;
     int m_exitStatus = 0;
 };
+
+// The standard run-time error report, in Spanish, over the owner window if there is one.
+void showRuntimeError(HWND owner, const std::string &message);

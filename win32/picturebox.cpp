@@ -1,6 +1,6 @@
 #include "picturebox.h"
 
-void PictureBox::registerClass(HINSTANCE instance)
+WNDCLASSEXW PictureBox::windowClass(HINSTANCE instance)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -8,7 +8,7 @@ void PictureBox::registerClass(HINSTANCE instance)
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = className;
-    RegisterClassExW(&windowClass);
+    return windowClass;
 }
 
 PictureBox::PictureBox(std::string_view name, std::uint32_t colour)
