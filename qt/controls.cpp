@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -20,6 +21,13 @@ void PictureBox::paintEvent(QPaintEvent *event)
         painter.drawImage(contentsRect().topLeft(), m_picture);
     }
     QFrame::paintEvent(event);
+}
+
+QAccessibleInterface *pictureBoxAccessible(const QString &, QObject *object)
+{
+    if (auto *box = dynamic_cast<PictureBox *>(object))
+        return new QAccessibleWidget(box, QAccessible::Grouping);
+    return nullptr;
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)

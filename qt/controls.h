@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAccessibleInterface>
 #include <QFrame>
 #include <QImage>
 #include <QPushButton>
@@ -16,6 +17,11 @@ protected:
 private:
     QImage m_picture;
 };
+
+// Screen readers get each picture box as a named group of the answer boxes it holds. Qt would
+// offer a QFrame as a window frame, and Orca takes such a frame for the window of the box that
+// has the focus, finds it inactive and says nothing.
+QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object);
 
 // A push button that Enter activates too, as Space does: outside a dialog Qt leaves Enter to
 // default buttons, and this window has none.

@@ -1,9 +1,11 @@
 #include "startup.h"
 
+#include "controls.h"
 #include "fonts.h"
 #include "spanish.h"
 #include "version.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QTimer>
@@ -38,6 +40,7 @@ void prepareApplication(QApplication &app)
     QApplication::setApplicationVersion(QStringLiteral(KORVAL_VERSION_TEXT));
     QApplication::setStyle(QStringLiteral("windows"));
     useSpanish(app);
+    QAccessible::installFactory(pictureBoxAccessible);
     QApplication::setFont(controlFont(form::windowFont));
 }
 
