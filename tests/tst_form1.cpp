@@ -2,7 +2,6 @@
 #include "startup.h"
 #include "tabcycle.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -28,8 +27,6 @@ private Q_SLOTS:
     void fonts();
     void stackingAndCaptions();
     void runtimeErrorReported();
-    void screenReader_data();
-    void screenReader();
     void pastedCharacters_data();
     void pastedCharacters();
 
@@ -182,32 +179,6 @@ void TestForm1::runtimeErrorReported()
         "Se ha producido un error en tiempo de ejecución.\n\nNo se encuentra el control Text5.");
     QCOMPARE(control<QLineEdit>("Text4")->text(), QStringLiteral("ERROR"));
     QCOMPARE(control<QLineEdit>("Text6")->text(), QString());
-}
-
-// The core's names and descriptions, as a screen reader gets them through Qt's accessibility.
-void TestForm1::screenReader_data()
-{
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("description");
-    QTest::newRow("Text7") << "Text7"
-                           << "Respuesta 6 de 11"
-                           << "tabla 2, casilla 3";
-    QTest::newRow("Picture3") << "Picture3"
-                              << "Tabla 3 de símbolos"
-                              << "";
-}
-
-void TestForm1::screenReader()
-{
-    QFETCH(QString, control);
-    QFETCH(QString, name);
-    QFETCH(QString, description);
-    QAccessibleInterface *accessible =
-        QAccessible::queryAccessibleInterface(this->control(control));
-    QVERIFY(accessible);
-    QCOMPARE(accessible->text(QAccessible::Name), name);
-    QCOMPARE(accessible->text(QAccessible::Description), description);
 }
 
 void TestForm1::pastedCharacters_data()

@@ -8,8 +8,6 @@
 #include "program.h"
 #include "text.h"
 
-#include <oleacc.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -26,11 +24,6 @@ int screenDpi()
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
-}
-
-form::PixelRect pixels(std::string_view control, int dpi = screenDpi())
-{
-    return form::pixelRect(*form::findControl(control), dpi);
 }
 
 // A pixel of a control as the screen shows it, in the control's client coordinates.
@@ -52,24 +45,16 @@ struct Window {
     }
     HWND operator[](std::string_view name) const { return form.control(name); }
 
-    // Runs the queue dry, as the program's loop would; returns the exit status once the
-    // program has ended, -1 while it runs.
-    int pump()
+    // Runs the queue dry, as the program's loop would.
+    void pump()
     {
         MSG message;
         for (int idle = 0; idle < 3; ++idle) {
-            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-                if (message.message == WM_QUIT)
-                    return int(message.wParam);
-                form.dispatch(message);
-                idle = 0;
-            }
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+                form.dispatch(message), idle = 0;
             Sleep(20);
         }
-        return -1;
     }
-    std::wstring text(std::string_view box) const { return windowText((*this)[box]); }
-    void click(std::string_view button) { SendMessageW((*this)[button], BM_CLICK, 0, 0); }
 };
 
 } // namespace
@@ -81,7 +66,7 @@ TEST_CASE("starts ready")
     for (const char *button : {"Command1", "Command2", "Command3"})
         CHECK((GetWindowLongW(window[button], GWL_STYLE) & BS_TYPEMASK) != BS_DEFPUSHBUTTON);
     // Labels lie under everything: Picture5 covers Label4's last row.
-    const form::PixelRect picture5 = pixels("Picture5");
+    const form::PixelRect picture5 = form::pixelRect(*form::findControl("Picture5"), screenDpi());
     CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top},
                                  CWP_SKIPINVISIBLE) == window["Picture5"]);
     CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top - 1},
@@ -310,51 +295,6 @@ TEST_CASE("resolution change")
     for (int y = row - 2; y <= row + 2; ++y)
         darkest = std::min(darkest, int(GetRValue(pixel(window["Picture2"], column, y))));
     CHECK(darkest < 0xA0);
-}
-
-// The core's names and descriptions, as a screen reader gets them from the accessible objects.
-// Where the system keeps no annotations (Wine 8 answers E_NOTIMPL), there is nothing to read.
-TEST_CASE("screen reader")
-{
-    Window window;
-    IAccPropServices *services = nullptr;
-    REQUIRE(
-        SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, reinterpret_cast<void **>(&services))));
-    const HRESULT kept = services->SetHwndPropStr(window["Label1"], DWORD(OBJID_CLIENT),
-                                                  CHILDID_SELF, PROPID_ACC_NAME, L"KORVAL  2");
-    services->Release();
-    if (kept == E_NOTIMPL) {
-        MESSAGE("this system keeps no accessibility annotations: names not read back");
-        return;
-    }
-    const struct {
-        const char *control;
-        const wchar_t *name, *description;
-    } cases[] = {
-        {"Text7", L"Respuesta 6 de 11", L"tabla 2, casilla 3"},
-        {"Picture3", L"Tabla 3 de símbolos", nullptr},
-        {"Command3", L"Salir", nullptr},
-    };
-    for (const auto &row : cases) {
-        INFO(std::string(row.control));
-        IAccessible *accessible = nullptr;
-        REQUIRE(SUCCEEDED(AccessibleObjectFromWindow(window[row.control], DWORD(OBJID_CLIENT),
-                                                     __uuidof(IAccessible),
-                                                     reinterpret_cast<void **>(&accessible))));
-        VARIANT self{};
-        self.vt = VT_I4;
-        self.lVal = CHILDID_SELF;
-        BSTR name = nullptr, description = nullptr;
-        accessible->get_accName(self, &name);
-        accessible->get_accDescription(self, &description);
-        CHECK(std::wstring(name ? name : L"") == row.name);
-        if (row.description)
-            CHECK(std::wstring(description ? description : L"") == row.description);
-        SysFreeString(name);
-        SysFreeString(description);
-        accessible->Release();
-    }
 }
 
 // Read back from the built korval2.exe, whose path the test is given in KORVAL2_EXE: the Spanish
