@@ -25,6 +25,25 @@ int cellNumber(const ControlSpec &box)
     return cell;
 }
 
+// The key's names hold one letter beyond ASCII, Ú, and nothing beyond the first plane.
+std::string utf8(std::u16string_view text)
+{
+    std::string out;
+    for (char16_t unit : text) {
+        if (unit < 0x80) {
+            out += char(unit);
+        } else if (unit < 0x800) {
+            out += char(0xC0 | unit >> 6);
+            out += char(0x80 | (unit & 0x3F));
+        } else {
+            out += char(0xE0 | unit >> 12);
+            out += char(0x80 | (unit >> 6 & 0x3F));
+            out += char(0x80 | (unit & 0x3F));
+        }
+    }
+    return out;
+}
+
 int keyPosition(std::string_view box)
 {
     for (std::size_t i = 0; i < quiz::answerKey.size(); ++i)
@@ -54,6 +73,13 @@ std::string screenReaderName(const ControlSpec &spec)
 
 std::string screenReaderDescription(const ControlSpec &spec)
 {
+    if (spec.name == wordList) {
+        std::string names = "Palabras correctas:";
+        for (std::u16string_view name : quiz::sortedNames())
+            names.append(" ").append(utf8(name)).append(",");
+        names.back() = '.';
+        return names;
+    }
     if (spec.kind != Kind::TextBox)
         return {};
     return "tabla " + tableNumber(spec.container) + ", casilla " + std::to_string(cellNumber(spec));

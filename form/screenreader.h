@@ -8,7 +8,7 @@ namespace form {
 
 // What a screen reader says for a control, in UTF-8. Answer boxes and picture boxes tell where
 // they stand without naming a component, so that listening does not give the answers away;
-// buttons and labels are read by their own texts.
+// buttons and labels are read by their own texts, and the word list by the names it shows.
 std::string screenReaderName(const ControlSpec &spec);
 std::string screenReaderDescription(const ControlSpec &spec);
 

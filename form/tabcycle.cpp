@@ -8,11 +8,16 @@ std::vector<const ControlSpec *> tabCycle()
 {
     std::vector<const ControlSpec *> cycle;
     for (const ControlSpec &spec : controls)
-        if (takesFocus(spec.kind))
+        if (traits(spec.kind).takesFocus)
             cycle.push_back(&spec);
     std::sort(cycle.begin(), cycle.end(),
               [](const ControlSpec *a, const ControlSpec *b) { return a->tabIndex < b->tabIndex; });
     return cycle;
+}
+
+const ControlSpec &firstFocus()
+{
+    return *tabCycle().front();
 }
 
 const ControlSpec &nextInTabCycle(std::string_view from, bool forward)

@@ -1,21 +1,18 @@
 #pragma once
 
-#include "layouttable.h"
+#include "kinds.h"
 
 #include <string_view>
 #include <vector>
 
 namespace form {
 
-// Answer boxes and buttons take the keyboard focus. Labels never do, and the picture boxes hold
-// nothing to act on, so Tab passes over both although they have tab indices.
-constexpr bool takesFocus(Kind kind)
-{
-    return kind == Kind::TextBox || kind == Kind::CommandButton;
-}
-
-// The controls that take the focus, by tab index.
+// The controls that take the focus, by tab index. Tab passes over the others although they
+// have tab indices.
 std::vector<const ControlSpec *> tabCycle();
+
+// Where the focus is when the window shows: "PRUEBA", tab index 0.
+const ControlSpec &firstFocus();
 
 // Where Tab (forward) or Shift+Tab leads from the named control; the cycle wraps around. From a
 // control outside the cycle it leads to the first control, or with Shift+Tab to the last.

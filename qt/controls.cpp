@@ -7,7 +7,6 @@
 PictureBox::PictureBox(QImage picture, QWidget *parent)
     : QFrame(parent), m_picture(std::move(picture))
 {
-    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAutoFillBackground(true);
 }
 

@@ -5,8 +5,8 @@
 #include <QImage>
 #include <QPushButton>
 
-// A picture box: sunken 2-pixel border, its picture unscaled at the top-left of the client area
-// and clipped to it, the background colour wherever the picture does not reach.
+// A picture box: its picture unscaled at the top-left of the client area and clipped to it, the
+// background colour wherever the picture does not reach.
 class PictureBox : public QFrame {
 public:
     PictureBox(QImage picture, QWidget *parent);

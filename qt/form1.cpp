@@ -46,14 +46,14 @@ Form1::Form1(QWidget *parent)
     setWindowTitle(qs(form::formCaption));
     setFont(controlFont(form::windowFont));
     setAutoFillBackground(true);
-    setBackground(this, QPalette::Window, form::buttonFace);
+    setBackground(this, QPalette::Window, form::formColour);
     const form::PixelRect client = form::formClientArea();
     setFixedSize(client.width, client.height);
 
     for (const form::ControlSpec &spec : form::controls)
         createControl(spec);
     applyTabOrder();
-    findChild<QWidget *>(qs(form::tabCycle().front()->name))->setFocus();
+    findChild<QWidget *>(qs(form::firstFocus().name))->setFocus();
 }
 
 void Form1::createControl(const form::ControlSpec &spec)
@@ -66,17 +66,24 @@ void Form1::createControl(const form::ControlSpec &spec)
         clientOrigin = box->contentsRect().topLeft();
     }
 
+    const form::KindTraits &traits = form::traits(spec.kind);
+    const Qt::Alignment across = traits.centredText ? Qt::AlignHCenter : Qt::AlignLeft;
     QWidget *control = nullptr;
     switch (spec.kind) {
     case form::Kind::PictureBox: {
-        control = new PictureBox(picture(spec.name, form::clientArea(spec).height), container);
-        setBackground(control, QPalette::Window, spec.colour);
+        auto *box = new PictureBox(picture(spec.name, form::clientArea(spec).height), container);
+        if (traits.sunkenBorder)
+            box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+        setBackground(box, QPalette::Window, spec.colour);
+        control = box;
         break;
     }
     case form::Kind::TextBox: {
         auto *box = new QLineEdit(container);
-        box->setMaxLength(std::numeric_limits<int>::max()); // no limit, as the learner expects
-        box->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        box->setFrame(traits.sunkenBorder);
+        if (traits.unlimitedText)
+            box->setMaxLength(std::numeric_limits<int>::max());
+        box->setAlignment(across | Qt::AlignVCenter);
         setBackground(box, QPalette::Base, spec.colour);
         control = box;
         break;
@@ -90,10 +97,9 @@ void Form1::createControl(const form::ControlSpec &spec)
     }
     case form::Kind::Label: {
         auto *label = new QLabel(qs(spec.text), container);
-        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setAlignment(across | Qt::AlignTop);
         label->setAutoFillBackground(true);
         setBackground(label, QPalette::Window, spec.colour);
-        label->lower(); // labels belong to the window's own surface, beneath every control
         control = label;
         break;
     }
@@ -103,8 +109,10 @@ void Form1::createControl(const form::ControlSpec &spec)
     control->setAccessibleDescription(QString::fromStdString(form::screenReaderDescription(spec)));
     control->setFont(controlFont(spec.font));
     control->setGeometry(pixelGeometry(spec).translated(clientOrigin));
-    if (!form::takesFocus(spec.kind))
+    if (!traits.takesFocus)
         control->setFocusPolicy(Qt::NoFocus);
+    if (traits.beneath)
+        control->lower();
 }
 
 void Form1::applyTabOrder()

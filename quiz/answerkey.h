@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -25,6 +26,16 @@ inline constexpr std::array<AnswerSlot, 11> answerKey{{
     {"Text11", u"JFETN"},
     {"Text12", u"JFETP"},
 }};
+
+// The names as the word list shows them to the learner: sorted by character code.
+constexpr std::array<std::u16string_view, answerKey.size()> sortedNames()
+{
+    std::array<std::u16string_view, answerKey.size()> names{};
+    std::transform(answerKey.begin(), answerKey.end(), names.begin(),
+                   [](const AnswerSlot &slot) { return slot.expected; });
+    std::sort(names.begin(), names.end());
+    return names;
+}
 
 inline constexpr std::u16string_view verdictRight = u"BIEN";
 inline constexpr std::u16string_view verdictWrong = u"ERROR";

@@ -89,7 +89,9 @@ TEST_CASE("screen-reader texts")
         {"Text8", "Respuesta 7 de 11", "tabla 4, casilla 1"},
         {"Text12", "Respuesta 11 de 11", "tabla 4, casilla 5"},
         {"Picture3", "Tabla 3 de símbolos", ""},
-        {"Picture5", "Lista de palabras correctas", ""},
+        {"Picture5", "Lista de palabras correctas",
+         "Palabras correctas: DIODO, DIODO VARICAP, FOTODIODO, JFETN, JFETP, LED, TRANSFORMADOR "
+         "CON NÚCLEO, TRANSISTOR NPN, TRANSISTOR PNP, UNIJUNTURA, ZENER."},
         {"Command3", "Salir", ""},
         {"Label3", "ESCRIBIR EN MAYÚSCULAS", ""},
     };
@@ -97,6 +99,19 @@ TEST_CASE("screen-reader texts")
         INFO(std::string(row.control));
         CHECK(form::screenReaderName(control(row.control)) == row.name);
         CHECK(form::screenReaderDescription(control(row.control)) == row.description);
+    }
+
+    // Listening to a box or a symbol table gives no answer away.
+    const char *answers[] = {"TRANSFORMADOR", "DIODO",      "VARICAP", "LED", "ZENER",
+                             "UNIJUNTURA",    "TRANSISTOR", "NPN",     "PNP", "JFET"};
+    for (const form::ControlSpec &spec : form::controls) {
+        if (spec.kind != form::Kind::TextBox && spec.kind != form::Kind::PictureBox)
+            continue;
+        const std::string heard =
+            form::screenReaderName(spec) + " " + form::screenReaderDescription(spec);
+        for (const char *answer : answers)
+            CHECK_MESSAGE((spec.name == "Picture5" || heard.find(answer) == std::string::npos),
+                          std::string(spec.name), " names ", answer);
     }
 }
 

@@ -30,19 +30,21 @@ int controlId(const form::ControlSpec &spec)
     return int(slot(spec)) + 1;
 }
 
-// The system's class for each kind of control, with the styles the layout asks for.
+// The system's class for each kind of control, with the styles its kind asks for.
 std::pair<const wchar_t *, DWORD> windowClassOf(const form::ControlSpec &spec)
 {
+    const form::KindTraits &traits = form::traits(spec.kind);
+    const DWORD tabStop = traits.takesFocus ? WS_TABSTOP : 0;
     switch (spec.kind) {
     case form::Kind::PictureBox:
-        return {PictureBox::className, WS_CLIPCHILDREN};
+        return {PictureBox::className, WS_CLIPCHILDREN | tabStop};
     case form::Kind::TextBox:
-        return {L"EDIT", ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP};
+        return {L"EDIT", (traits.centredText ? ES_CENTER : ES_LEFT) | ES_AUTOHSCROLL | tabStop};
     case form::Kind::CommandButton:
         return {L"BUTTON",
-                (spec.colour & form::systemColourFlag ? BS_PUSHBUTTON : BS_OWNERDRAW) | WS_TABSTOP};
+                (spec.colour & form::systemColourFlag ? BS_PUSHBUTTON : BS_OWNERDRAW) | tabStop};
     case form::Kind::Label:
-        return {L"STATIC", SS_CENTER | SS_NOPREFIX};
+        return {L"STATIC", (traits.centredText ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | tabStop};
     }
     return {};
 }
@@ -73,7 +75,7 @@ void registerClass(const WNDCLASSEXW &windowClass)
 } // namespace
 
 Form1::Form1(HINSTANCE instance)
-    : m_dpi(screenDpi()), m_background(form::formName), m_backgroundColour(form::buttonFace)
+    : m_dpi(screenDpi()), m_background(form::formName), m_backgroundColour(form::formColour)
 {
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;
@@ -119,10 +121,8 @@ void Form1::createControls()
     for (const form::ControlSpec &spec : form::controls) {
         const auto [className, style] = windowClassOf(spec);
         const HWND parent = spec.container.empty() ? m_hwnd : control(spec.container);
-        const DWORD exStyle =
-            spec.kind == form::Kind::PictureBox || spec.kind == form::Kind::TextBox
-                ? WS_EX_CLIENTEDGE
-                : 0;
+        const form::KindTraits &traits = form::traits(spec.kind);
+        const DWORD exStyle = traits.sunkenBorder ? WS_EX_CLIENTEDGE : 0;
         const form::PixelRect rect = form::pixelRect(spec, m_dpi);
         const HWND hwnd =
             CreateWindowExW(exStyle, className, wide(spec.text).c_str(),
@@ -139,9 +139,9 @@ void Form1::createControls()
             box = std::make_unique<PictureBox>(spec.name, spec.colour);
             box->attach(hwnd, m_dpi);
         }
-        if (spec.kind == form::Kind::TextBox)
-            SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0); // no limit, as the learner expects
-        if (spec.kind == form::Kind::Label) // on the window's own surface, beneath every control
+        if (traits.unlimitedText)
+            SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
+        if (traits.beneath)
             SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
 }
@@ -175,7 +175,7 @@ void Form1::show(int showCommand)
 {
     ShowWindow(m_hwnd, showCommand);
     UpdateWindow(m_hwnd);
-    SetFocus(control(form::tabCycle().front()->name));
+    SetFocus(control(form::firstFocus().name));
     // Screen readers get their texts once the window is up: COM would hold back the first frame.
     PostMessageW(m_hwnd, annotateMessage, 0, 0);
 }
@@ -318,7 +318,7 @@ void Form1::OnActivate(HWND, UINT state, HWND, BOOL)
         if (focus && IsChild(m_hwnd, focus))
             m_lastFocus = focus;
     } else {
-        SetFocus(m_lastFocus ? m_lastFocus : control(form::tabCycle().front()->name));
+        SetFocus(m_lastFocus ? m_lastFocus : control(form::firstFocus().name));
     }
 }
 

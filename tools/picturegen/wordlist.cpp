@@ -61,12 +61,9 @@ int narrowestWidth(const QString &text)
 // picture broken after its first word. Drawn from the key, the list cannot disagree with it.
 QStringList wordListLines()
 {
-    QStringList names;
-    for (const quiz::AnswerSlot &slot : quiz::answerKey)
-        names << QString::fromStdU16String(std::u16string(slot.expected));
-    names.sort();
     QStringList lines{title};
-    for (const QString &name : names) {
+    for (std::u16string_view expected : quiz::sortedNames()) {
+        const QString name = QString::fromUtf16(expected.data(), qsizetype(expected.size()));
         if (narrowestWidth(name) > places[0].right - places[0].left + 1)
             lines << name.section(QLatin1Char(' '), 0, 0) << name.section(QLatin1Char(' '), 1);
         else

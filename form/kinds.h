@@ -1,0 +1,56 @@
+#pragma once
+
+#include "layouttable.h"
+
+#include <array>
+
+namespace form {
+
+// What every control of a kind is, whichever toolkit draws it.
+struct KindTraits {
+    bool takesFocus;    // Tab stops on it; labels never take the focus, and a picture box holds
+                        // nothing to act on itself
+    bool centredText;   // its text is centred horizontally
+    bool sunkenBorder;  // a sunken 3-D border, 2 pixels at 96 dpi; a picture box's children and
+                        // picture lie inside it
+    bool unlimitedText; // it takes text of any length
+    bool beneath;       // it belongs to the window's own surface, beneath every other control
+};
+
+inline constexpr std::array<KindTraits, 4> kindTraits{{
+    // clang-format off
+    /* PictureBox    */ {false, false, true,  false, false},
+    /* TextBox       */ {true,  true,  true,  true,  false},
+    /* CommandButton */ {true,  true,  false, false, false},
+    /* Label         */ {false, true,  false, false, true},
+    // clang-format on
+}};
+
+constexpr const KindTraits &traits(Kind kind)
+{
+    return kindTraits[std::size_t(kind)];
+}
+
+// The window's own background, wherever its picture does not reach.
+inline constexpr std::uint32_t formColour = buttonFace;
+
+// The classic Windows scheme, for toolkits that have no system colours of their own: 0xRRGGBB
+// for a colour value of the table, fixed or system.
+constexpr std::uint32_t classicColour(std::uint32_t value)
+{
+    if (!(value & systemColourFlag))
+        return (value & 0xFF) << 16 | (value & 0xFF00) | (value >> 16 & 0xFF);
+    switch (value) {
+    case inactiveTitleBar:
+    case applicationWorkspace:
+        return 0x808080;
+    case highlightText:
+        return 0xFFFFFF;
+    case activeBorder:
+    case buttonFace:
+    default:
+        return 0xC0C0C0;
+    }
+}
+
+} // namespace form
