@@ -6,6 +6,7 @@
 #     screen    a display of our own: Xvfb and a screenshot, for a machine without one
 #     windows   cross-build korval2.exe and run it under Wine
 #     package   make the Debian package
+#     web       build the page with Emscripten
 #     test      everything the test suite uses
 set -euo pipefail
 
@@ -14,14 +15,18 @@ declare -A needs=(
     [screen]="xvfb xauth xdotool x11-utils imagemagick"
     [windows]="cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine doctest-dev"
     [package]="dpkg-dev file"
+    [web]="cmake ninja-build emscripten python3 doctest-dev"
     [test]="doctest-dev xclip libx11-dev desktop-file-utils appstream clang-format lintian
-            orca at-spi2-core python3-pyatspi locales dbus"
+            orca at-spi2-core python3-pyatspi locales dbus chromium chromium-driver
+            python3-selenium"
 )
 wanted=()
 for purpose in "$@"; do
     case $purpose in
-    test) wanted+=(${needs[run]} ${needs[screen]} ${needs[windows]} ${needs[package]} ${needs[test]}) ;;
-    run | screen | windows | package) wanted+=(${needs[$purpose]}) ;;
+    test)
+        for part in run screen windows package web test; do wanted+=(${needs[$part]}); done
+        ;;
+    run | screen | windows | package | web) wanted+=(${needs[$purpose]}) ;;
     *) echo "setup.sh: no purpose '$purpose'" >&2; exit 2 ;;
     esac
 done

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds korval2 and runs the whole test suite: the Windows program cross-built and tested under
-# Wine; a plain debug build of the Linux program, whose real-window tests also drive the Windows
-# program; then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Wine; the page built with Emscripten, its core tested under node; a plain debug build of the
+# Linux program, whose real-window tests also drive the Windows program, and whose browser test
+# works the page in Chromium; then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 #   scripts/test.sh [--package] [sanitize]
 # --package also makes the Debian package and installs, drives and purges it through apt-get
 # (as root or with sudo): it replaces an installed korval2. CI (CI=true) always does so.
@@ -30,8 +31,11 @@ suite() {
 
 if ! $only_sanitize; then
     suite windows
+    page=$(scripts/build-web.sh | tail -n 1)
+    ctest --preset web
     deb=
     $package && deb=$(scripts/package.sh | tail -n 1)
-    suite debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" -DKORVAL_DEB="$deb"
+    suite debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" -DKORVAL_WEB_PAGE="$page" \
+        -DKORVAL_DEB="$deb"
 fi
 suite sanitize

@@ -1,0 +1,224 @@
+#!/usr/bin/python3
+"""The page in a real headless Chromium, worked as a learner would, with the steps of the
+desktop scenario (realwindow.sh) where the browser behaves as the desktop does:
+  browser.py SCREENCHECK ASSETS PAGE
+1. At a page area of 640x383: the first frame passes the desktop's screen check at scale 1, the
+   captions fit, the page loads nothing and breaks none of its own policy.
+2. Keyboard: Enter on the first focus judges the empty boxes; Shift+Tab leaves the page rather
+   than wrapping; Space on BORRAR empties the boxes; Tab leads to Text7 (before Text3), where
+   Enter and Escape do nothing; a 40,000-character paste is kept whole.
+3. Mouse: a click into every box at its centre, typing, PRUEBA, BORRAR, each box read back; Salir
+   ends the drill, and it starts again.
+4. A run-time error is reported in the page, then the drill ends as after Salir.
+5. Phones, upright and turned: the form fits, the boxes sit under their symbols, a tap and typing
+   work.
+6. The accessibility tree: eleven named boxes with their places, the buttons, the word list."""
+
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+screencheck, assets, page = sys.argv[1:4]
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+options = webdriver.ChromeOptions()
+for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+             "--disable-background-networking", "--disable-component-update", "--disable-sync",
+             "--force-device-scale-factor=1", "--hide-scrollbars"):
+    options.add_argument(flag)
+options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+cdp = browser.execute_cdp_cmd
+js = browser.execute_script
+
+# Box, centre of its rectangle in form pixels, what to type, the verdict (as realwindow.sh).
+boxes = [("Text1", 110, 131, "TRANSFORMADOR", "ERROR"), ("Text3", 310, 115, "DIODO", "BIEN"),
+         ("Text4", 378, 115, "DIODO VARICAP", "BIEN"), ("Text5", 46, 243, "fotodiodo", "ERROR"),
+         ("Text6", 114, 243, "LED", "BIEN"), ("Text7", 210, 243, "ZENER ", "ERROR"),
+         ("Text8", 46, 343, "UNIJUNTURA", "BIEN"), ("Text9", 130, 342, "TRANSISTOR NPN", "BIEN"),
+         ("Text10", 226, 342, "TRANSISTOR NPN", "ERROR"), ("Text11", 306, 343, "JFET N", "ERROR"),
+         ("Text12", 362, 342, "JFETP", "BIEN")]
+
+
+def open_page(width, height, mobile=False):
+    cdp("Emulation.setDeviceMetricsOverride",
+        {"width": width, "height": height, "deviceScaleFactor": 1, "mobile": mobile})
+    cdp("Emulation.setTouchEmulationEnabled", {"enabled": mobile})
+    browser.get("about:blank")  # a tab with history, as a learner's: the page cannot close it
+    browser.get("file://" + page)
+    wait_for("ready")
+
+
+def wait_for(state):
+    for _ in range(200):
+        if js("return document.documentElement.dataset.state") == state:
+            return
+        time.sleep(0.02)
+    check(False, f"the page is not {state}")
+
+
+def value(box):
+    return js("return document.getElementById(arguments[0]).value", box)
+
+
+def focused():
+    return js("return document.activeElement.id")
+
+
+def key(name, code, text="", shift=False):
+    for kind in ("keyDown", "keyUp"):
+        cdp("Input.dispatchKeyEvent", {"type": kind, "key": name, "windowsVirtualKeyCode": code,
+                                       "text": text if kind == "keyDown" else "",
+                                       "modifiers": 8 if shift else 0})
+
+
+def press(name, shift=False):
+    code, text = {"Enter": (13, "\r"), "Tab": (9, ""), "Escape": (27, ""), " ": (32, " ")}[name]
+    key(name, code, text, shift)
+
+
+def type_text(text):
+    for letter in text:
+        key(letter, ord(letter.upper()), letter)
+
+
+def click(x, y, touch=False):
+    if touch:
+        for kind in ("touchStart", "touchEnd"):
+            cdp("Input.dispatchTouchEvent",
+                {"type": kind, "touchPoints": [] if kind == "touchEnd" else [{"x": x, "y": y}]})
+    else:
+        for kind in ("mousePressed", "mouseReleased"):
+            cdp("Input.dispatchMouseEvent",
+                {"type": kind, "x": x, "y": y, "button": "left", "clickCount": 1})
+    time.sleep(0.05)
+
+
+# 1. The first frame, pixel for pixel as the desktop front-ends draw it.
+open_page(640, 383)
+with tempfile.NamedTemporaryFile(suffix=".png") as shot:
+    shot.write(browser.get_screenshot_as_png())
+    shot.flush()
+    check(subprocess.run([screencheck, shot.name, "1", assets]).returncode == 0,
+          "the page as it first shows")
+check(focused() == "Command1", "PRUEBA has not the first focus")
+for control in js("return [...document.querySelectorAll('.CommandButton, .Label')]"
+                  ".filter(e => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight)"
+                  ".map(e => e.id)"):
+    check(False, f"the caption of {control} does not fit")
+check(js("return document.getElementById('Label1').innerText") == "KORVAL  2", "the title's spaces")
+check(js("return performance.getEntriesByType('resource').length") == 0, "the page loads files")
+policy = js("return document.querySelector('meta[http-equiv=Content-Security-Policy]').content")
+check("default-src 'none'" in policy and "'unsafe-inline'" not in policy and
+      "'unsafe-eval'" not in policy, f"the page's policy is not strict: {policy[:80]}")
+check(os.path.getsize(page) <= 512 * 1024, "the page is larger than 512 KiB")
+for entry in browser.get_log("browser"):
+    check(False, f"the browser reports: {entry['message'][:200]}")
+
+# 2. Keyboard.
+js("window.unreloaded = true")
+press("Enter")
+check(value("Text8") == "ERROR", "Enter on the first focus did not run PRUEBA")
+press("Tab", shift=True)
+check(focused() == "", "Shift+Tab from the first focus stayed in the page")
+js("document.getElementById('Command1').focus()")
+press("Tab")
+press(" ")
+check(value("Text12") == "", "Space on BORRAR did not empty Text12")
+for _ in range(3):
+    press("Tab")
+type_text("Z")
+press("Enter")
+press("Escape")
+check(focused() == "Text7" and value("Text7") == "Z", "Tab did not lead to Text7, or Enter acted")
+check(js("return window.unreloaded === true"), "Enter or Escape reloaded the page")
+long = "A" * 40000 + "DIODO"
+js("document.getElementById('Text3').focus()")
+cdp("Input.insertText", {"text": long})
+check(value("Text3") == long, "a long paste was not kept whole")
+
+# 3. Mouse, every box, as the desktop scenario.
+for box, x, y, typed, _ in boxes:
+    click(x, y)
+    check(focused() == box, f"a click at ({x}, {y}) did not reach {box}")
+    js("document.activeElement.select()")
+    type_text(typed)
+for box, _, _, typed, _ in boxes:
+    check(value(box) == typed, f"{box} holds '{value(box)}', expected '{typed}'")
+click(408, 204)  # PRUEBA
+for box, _, _, _, verdict in boxes:
+    check(value(box) == verdict, f"{box} shows '{value(box)}', expected '{verdict}'")
+click(600, 300)  # BORRAR
+check(all(value(box) == "" for box, *_ in boxes), "BORRAR left a box filled")
+click(600, 356)  # Salir
+wait_for("ended")
+check(js("return document.body.innerText").find("Programa terminado.") >= 0 and
+      js("return document.getElementById('Form1')") is None, "Salir did not end the drill")
+press("Enter")  # the one focused button starts the drill again
+wait_for("ready")
+
+# 4. A run-time error: a box gone from the page.
+js("document.getElementById('Text5').remove()")
+click(408, 204)
+check(js("return document.querySelector('dialog[open] p').textContent") ==
+      "Se ha producido un error en tiempo de ejecución.\n\nNo se encuentra el control Text5.",
+      "the run-time error is not reported")
+check(value("Text4") == "ERROR" and value("Text6") == "", "the boxes before the error lost their verdicts")
+press("Enter")  # Aceptar
+wait_for("ended")
+
+# 5. Phones: upright (with the hint to turn it) and turned.
+for width, height, hint in ((390, 844, True), (844, 390, False)):
+    open_page(width, height, mobile=True)
+    check(js("return document.documentElement.scrollWidth <= innerWidth && "
+             "document.documentElement.scrollHeight <= innerHeight"), f"{width}x{height} scrolls")
+    check(js("return !document.getElementById('turn').hidden && "
+             "document.getElementById('turn').textContent.startsWith('Gire el teléfono')") == hint,
+          f"{width}x{height}: the hint to turn the phone")
+    form = js("return document.getElementById('Form1').getBoundingClientRect().toJSON()")
+    scale = form["width"] / 640
+    for box, x, y, _, _ in boxes:
+        rect = js("return document.getElementById(arguments[0]).getBoundingClientRect().toJSON()", box)
+        centre = (rect["x"] + rect["width"] / 2 - form["x"], rect["y"] + rect["height"] / 2 - form["y"])
+        check(abs(centre[0] - x * scale) <= 1 and abs(centre[1] - y * scale) <= 1,
+              f"{width}x{height}: {box} is not under its symbol")
+    click(form["x"] + 114 * scale, form["y"] + 243 * scale, touch=True)
+    type_text("LED")
+    check(focused() == "Text6" and value("Text6") == "LED", f"{width}x{height}: tap and type")
+    check(js("const b = document.getElementById('Text6'); return b.autocapitalize == 'characters' "
+             "&& !b.spellcheck && b.autocomplete == 'off' && !b.translate"), "the box's keyboard")
+
+# 6. What a screen reader gets.
+open_page(640, 383)
+nodes = cdp("Accessibility.getFullAXTree", {})["nodes"]
+
+
+def described(node, field):
+    return node.get(field, {}).get("value", "")
+
+
+heard = {(node["role"]["value"], described(node, "name"), described(node, "description"))
+         for node in nodes if not node.get("ignored")}
+for n, place in ((1, "tabla 1, casilla 1"), (6, "tabla 2, casilla 3"), (11, "tabla 4, casilla 5")):
+    check(("textbox", f"Respuesta {n} de 11", place) in heard, f"box {n} of 11 unheard")
+check(sum(role == "textbox" for role, _, _ in heard) == 11, "not eleven boxes")
+for caption in ("PRUEBA", "BORRAR", "Salir"):
+    check(("button", caption, "") in heard, f"the button {caption} unheard")
+check(any(name == "Lista de palabras correctas" and "DIODO VARICAP, FOTODIODO" in text
+          for _, name, text in heard), "the word list is not read")
+
+browser.quit()
+print(f"browser: {len(failures)} failures")
+sys.exit(1 if failures else 0)
