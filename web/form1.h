@@ -10,7 +10,8 @@
 
 // The drill's one window as part of a page, built from the layout table with the browser's own
 // elements: picture boxes are groups holding native <input> answer boxes, the buttons are native
-// <button>s. The whole form scales as one to fit the page.
+// <button>s. The whole form scales as one to fit the page. A click anywhere in it goes to the
+// event table by the id of the element clicked.
 class Form1 : public form::Form1Events {
 public:
     // Called once the form has ended, through "Salir" or after a run-time error; the form's
@@ -37,7 +38,6 @@ protected:
     void endWithRuntimeError(const std::string &message) override;
 
 private:
-    emscripten::val createControl(const form::ControlSpec &spec);
     emscripten::val element(std::string_view id) const;
     void end();
 

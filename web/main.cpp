@@ -60,9 +60,9 @@ Page &page()
     return one;
 }
 
-void buttonClicked(val event)
+void clicked(val event)
 {
-    page().form().click(event["currentTarget"]["id"].as<std::string>());
+    page().form().click(event["target"]["id"].as<std::string>());
 }
 
 void resized(val)
@@ -91,7 +91,7 @@ void runtimeErrorClosed(val event)
 
 EMSCRIPTEN_BINDINGS(korval2)
 {
-    emscripten::function("buttonClicked", &buttonClicked);
+    emscripten::function("clicked", &clicked);
     emscripten::function("resized", &resized);
     emscripten::function("restart", &restart);
     emscripten::function("closeDialog", &closeDialog);

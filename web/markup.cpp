@@ -1,0 +1,140 @@
+#include "markup.h"
+
+#include "geometry.h"
+#include "screenreader.h"
+#include "tabcycle.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace markup {
+
+namespace {
+
+constexpr const char *kindClasses[] = {"PictureBox", "TextBox", "CommandButton", "Label"};
+
+// The table's texts are fixed, but they still go into HTML as text, never as markup.
+std::string escaped(std::string_view text)
+{
+    std::string out;
+    for (char letter : text) {
+        switch (letter) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += letter;
+        }
+    }
+    return out;
+}
+
+std::string attribute(std::string_view name, std::string_view value)
+{
+    return " " + std::string(name) + "=\"" + escaped(value) + "\"";
+}
+
+bool holdsControls(const form::ControlSpec &spec)
+{
+    return std::any_of(
+        form::controls.begin(), form::controls.end(),
+        [&spec](const form::ControlSpec &other) { return other.container == spec.name; });
+}
+
+int tabPosition(const form::ControlSpec &spec)
+{
+    const auto cycle = form::tabCycle();
+    return int(std::find(cycle.begin(), cycle.end(), &spec) - cycle.begin()) + 1;
+}
+
+std::string children(std::string_view container);
+
+std::string element(const form::ControlSpec &spec)
+{
+    const form::KindTraits &traits = form::traits(spec.kind);
+    std::string attributes = attribute("id", spec.name);
+    attributes += attribute("class", std::string(kindClasses[int(spec.kind)]) +
+                                         (traits.sunkenBorder ? " sunken" : ""));
+    if (traits.takesFocus)
+        attributes += attribute("tabindex", std::to_string(tabPosition(spec)));
+    const std::string name = form::screenReaderName(spec);
+    const std::string description = form::screenReaderDescription(spec);
+    if (name != spec.text)
+        attributes += attribute("aria-label", name);
+    if (!description.empty())
+        attributes += attribute("aria-description", description);
+
+    switch (spec.kind) {
+    case form::Kind::PictureBox:
+        return "<div" + attributes + attribute("role", holdsControls(spec) ? "group" : "img") +
+               ">" + children(spec.name) + "</div>";
+    case form::Kind::TextBox:
+        // A corrected, completed or underlined word would change an answer or give one away.
+        return "<input type=\"text\"" + attributes +
+               " autocapitalize=\"characters\" autocomplete=\"off\" autocorrect=\"off\""
+               " spellcheck=\"false\" translate=\"no\">";
+    case form::Kind::CommandButton:
+        return "<button type=\"button\"" + attributes + ">" + escaped(spec.text) + "</button>";
+    case form::Kind::Label:
+        return "<div" + attributes + ">" + escaped(spec.text) + "</div>";
+    }
+    return {};
+}
+
+std::string children(std::string_view container)
+{
+    std::string html;
+    for (const form::ControlSpec &spec : form::controls)
+        if (spec.container == container)
+            html += element(spec);
+    return html;
+}
+
+std::string pixels(int value)
+{
+    return std::to_string(value) + "px;";
+}
+
+std::string rule(std::string_view id, const form::PixelRect &rect, std::uint32_t colour)
+{
+    const std::uint32_t rgb = form::classicColour(colour);
+    std::string hex;
+    for (int shift = 20; shift >= 0; shift -= 4)
+        hex += "0123456789ABCDEF"[rgb >> shift & 0xF];
+    return "#" + std::string(id) + "{left:" + pixels(rect.left) + "top:" + pixels(rect.top) +
+           "width:" + pixels(rect.width) + "height:" + pixels(rect.height) + "background-color:#" +
+           hex + ";";
+}
+
+} // namespace
+
+std::string controls()
+{
+    return children({});
+}
+
+std::string styles()
+{
+    std::string css = rule(form::formName, form::formClientArea(), form::formColour) + "}";
+    for (const form::ControlSpec &spec : form::controls) {
+        const form::KindTraits &traits = form::traits(spec.kind);
+        css += rule(spec.name, form::pixelRect(spec), spec.colour) +
+               "font-size:" + pixels(form::fontPixelSize(spec.font)) +
+               "font-weight:" + (spec.font.bold ? "bold;" : "normal;") +
+               "font-style:" + (spec.font.italic ? "italic;" : "normal;") +
+               "text-align:" + (traits.centredText ? "center;" : "left;") +
+               "z-index:" + (traits.beneath ? "0" : "1") + "}";
+    }
+    return css;
+}
+
+} // namespace markup

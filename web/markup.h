@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// The form as the page writes it in one go, from the layout table: its elements as HTML, and a
+// stylesheet that places and colours each of them. Crossing from the program into the page
+// element by element, property by property, would cost more than the page's own parsing.
+namespace markup {
+
+// The controls of the form, containers holding their children, in the table's order.
+std::string controls();
+
+// One rule for the form and one for each control: place, size, colour, font, text alignment,
+// stacking.
+std::string styles();
+
+} // namespace markup
