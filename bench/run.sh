@@ -3,8 +3,9 @@
 # a fresh Xvfb: korval2 against the floor (the same 23 controls and nothing else, target at most
 # 1.10 times its time and 4 MiB above its memory) and against a bare window, for information;
 # then korval2.exe under Wine, from launch to the window's map with the Wine prefix and
-# wineserver already up, against a bare Win32 window (target at most 1.2 times) and against the
-# Win32 floor (the same 23 controls of the system's classes, nothing else).
+# wineserver already up, against the Win32 floor (the same 23 controls of the system's classes,
+# nothing else; target at most 1.10 times) and against a bare Win32 window, for information;
+# last, the page in headless Chromium against the same page without its program.
 #   bench/run.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -29,3 +30,8 @@ wine=/usr/lib/wine/wine64
 reference="$wine build/windows/bench/referencewindow.exe"
 $bench/startupbench mapped "${1:-15}" "$wine build/windows/korval2.exe" "$reference controls" \
     "$reference"
+
+# The page in headless Chromium, from navigation to ready, against the same page without its
+# program (target at most 1.4 times).
+page=$(scripts/build-web.sh | tail -n 1)
+/usr/bin/python3 bench/browser.py "$page" "${1:-15}"
