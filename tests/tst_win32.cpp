@@ -75,6 +75,33 @@ TEST_CASE("starts ready")
 
 namespace {
 
+// The font a control draws with: its height in pixels (the em), weight and slant.
+std::tuple<int, bool, bool> fontOf(HWND control)
+{
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return {-font.lfHeight, font.lfWeight >= FW_BOLD, font.lfItalic != 0};
+}
+
+} // namespace
+
+// The window opens at the resolution of the monitor it is made on, when that is not the
+// system's: its first size, places and fonts are the monitor's (144 dpi here).
+TEST_CASE("opens at its monitor's resolution")
+{
+    Form1 form(GetModuleHandleW(nullptr), [](HWND) { return 144; });
+    RECT client;
+    GetClientRect(form.hwnd(), &client);
+    CHECK(client.right == 960); // its height depends on a caption Wine draws at its own dpi
+    RECT text5;
+    GetWindowRect(form.control("Text5"), &text5);
+    CHECK(text5.right - text5.left == 86);
+    CHECK(std::get<0>(fontOf(form.control("Label1"))) == 20);
+}
+
+namespace {
+
 struct Run {
     int status;
     std::wstring report;             // what a message box said, if one showed
@@ -236,18 +263,6 @@ TEST_CASE("focus rectangle")
     CHECK(marked() == 0);
 }
 
-namespace {
-
-// The font a control draws with: its height in pixels (the em), weight and slant.
-std::tuple<int, bool, bool> fontOf(HWND control)
-{
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    return {-font.lfHeight, font.lfWeight >= FW_BOLD, font.lfItalic != 0};
-}
-
-} // namespace
 
 TEST_CASE("fonts")
 {

@@ -49,22 +49,6 @@ std::pair<const wchar_t *, DWORD> windowClassOf(const form::ControlSpec &spec)
     return {};
 }
 
-RECT windowRect(int dpi)
-{
-    const form::PixelRect client = form::formClientArea(dpi);
-    RECT rect{0, 0, client.width, client.height};
-    AdjustWindowRectEx(&rect, windowStyle, FALSE, 0);
-    return rect;
-}
-
-int screenDpi()
-{
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 // A class registered once serves every window made later in the process.
 void registerClass(const WNDCLASSEXW &windowClass)
 {
@@ -74,8 +58,8 @@ void registerClass(const WNDCLASSEXW &windowClass)
 
 } // namespace
 
-Form1::Form1(HINSTANCE instance)
-    : m_dpi(screenDpi()), m_background(form::formName), m_backgroundColour(form::formColour)
+Form1::Form1(HINSTANCE instance, int (*monitorDpi)(HWND))
+    : m_dpi(systemDpi()), m_background(form::formName), m_backgroundColour(form::formColour)
 {
     WNDCLASSEXW form{};
     form.cbSize = sizeof form;
@@ -93,12 +77,19 @@ Form1::Form1(HINSTANCE instance)
     for (const form::ControlSpec &spec : form::controls)
         m_brushes.emplace_back(spec.colour);
 
-    const RECT frame = windowRect(m_dpi);
+    const SIZE frame = frameSize(windowStyle, m_dpi);
     if (!CreateWindowExW(0, className, wide(form::formCaption).c_str(), windowStyle, CW_USEDEFAULT,
-                         CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                         nullptr, instance, this))
+                         CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, this))
         throw std::runtime_error("No se puede crear la ventana " + std::string(form::formName) +
                                  ".");
+    // The monitor the window opens on may have a resolution of its own: the window takes it
+    // before anything is drawn.
+    if (const int dpi = monitorDpi(m_hwnd); dpi != m_dpi) {
+        m_dpi = dpi;
+        const SIZE fitted = frameSize(windowStyle, m_dpi);
+        SetWindowPos(m_hwnd, nullptr, 0, 0, fitted.cx, fitted.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     try {
         createControls();
     } catch (...) {

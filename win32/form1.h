@@ -2,6 +2,7 @@
 
 #include "accessibility.h"
 #include "colours.h"
+#include "dpi.h"
 #include "events.h"
 #include "handles.h"
 #include "layouttable.h"
@@ -19,8 +20,9 @@ public:
     static constexpr const wchar_t *className = L"KorvalForm1";
 
     // Throws std::runtime_error, with the Spanish description of a run-time error, when the
-    // window or one of its controls cannot be made.
-    explicit Form1(HINSTANCE instance);
+    // window or one of its controls cannot be made. The window takes the resolution that
+    // monitorDpi gives for it once it is made: the system's answer for the monitor it opens on.
+    explicit Form1(HINSTANCE instance, int (*monitorDpi)(HWND) = windowDpi);
     ~Form1() override;
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;
