@@ -263,7 +263,6 @@ TEST_CASE("focus rectangle")
     CHECK(marked() == 0);
 }
 
-
 TEST_CASE("fonts")
 {
     Window window;

@@ -2,58 +2,268 @@
 
 #include "text.h"
 
-#include <iterator>
+#include <oleacc.h>
+
+#include <memory>
+#include <string>
 
 namespace {
 
-const MSAAPROPID annotated[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
-
-// COM comes from ole32, which the program loads only here, after its first frame: importing it
-// would load it, and what it needs, before the window shows.
-template <typename Function> Function *fromOle32(HMODULE ole32, const char *name)
+template <typename Function> Function *lookUp(HMODULE library, const char *name)
 {
     return reinterpret_cast<Function *>(
-        reinterpret_cast<void (*)()>(ole32 ? GetProcAddress(ole32, name) : nullptr));
+        reinterpret_cast<void (*)()>(library ? GetProcAddress(library, name) : nullptr));
+}
+
+// oleacc, ole32 and oleaut32, loaded on the first request of a screen reader: importing them
+// would load them, and COM, before the window's first frame.
+struct AccessibilityLibraries {
+    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+    HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
+    HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+    decltype(CreateStdAccessibleObject) *createStandard =
+        lookUp<decltype(CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject");
+    decltype(LresultFromObject) *lresultFromObject =
+        lookUp<decltype(LresultFromObject)>(oleacc, "LresultFromObject");
+    decltype(SysAllocString) *allocString =
+        lookUp<decltype(SysAllocString)>(oleaut32, "SysAllocString");
+    bool com = false;
+
+    AccessibilityLibraries()
+    {
+        if (const auto initialize = lookUp<decltype(CoInitializeEx)>(ole32, "CoInitializeEx"))
+            com = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
+    }
+    ~AccessibilityLibraries()
+    {
+        if (com)
+            lookUp<decltype(CoUninitialize)>(ole32, "CoUninitialize")();
+        for (HMODULE library : {oleacc, oleaut32, ole32})
+            if (library)
+                FreeLibrary(library);
+    }
+    bool usable() const { return createStandard && lresultFromObject && allocString && com; }
+
+    static const AccessibilityLibraries &get()
+    {
+        static const AccessibilityLibraries libraries;
+        return libraries;
+    }
+};
+
+bool isSelf(const VARIANT &child)
+{
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+// The system's standard object for the control, with the name and description of our own.
+class NamedAccessible final : public IAccessible, public IOleWindow {
+public:
+    NamedAccessible(HWND window, IAccessible *standard, const std::wstring &name,
+                    const std::wstring &description)
+        : m_window(window), m_standard(standard), m_name(name), m_description(description)
+    {
+    }
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible))
+            *object = static_cast<IAccessible *>(this);
+        else if (id == __uuidof(IOleWindow))
+            *object = static_cast<IOleWindow *>(this);
+        else
+            return *object = nullptr, E_NOINTERFACE;
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++m_references; }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const ULONG left = --m_references;
+        if (!left)
+            delete this;
+        return left;
+    }
+
+    // IOleWindow
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND *window) override
+    {
+        return window ? (*window = m_window, S_OK) : E_POINTER;
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IAccessible: the name and the description are ours, all else the standard object's.
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
+    {
+        return isSelf(child) ? text(m_name, name) : m_standard->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
+    {
+        if (!isSelf(child))
+            return m_standard->get_accDescription(child, description);
+        return m_description.empty() ? m_standard->get_accDescription(child, description)
+                                     : text(m_description, description);
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
+    {
+        return m_standard->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override
+    {
+        return m_standard->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR *names, UINT count, LCID locale,
+                                            DISPID *ids) override
+    {
+        return m_standard->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
+                                     DISPPARAMS *parameters, VARIANT *result, EXCEPINFO *exception,
+                                     UINT *argument) override
+    {
+        return m_standard->Invoke(member, id, locale, flags, parameters, result, exception,
+                                  argument);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override
+    {
+        return m_standard->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override
+    {
+        return m_standard->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **object) override
+    {
+        return m_standard->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
+    {
+        return m_standard->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
+    {
+        return m_standard->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
+    {
+        return m_standard->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override
+    {
+        return m_standard->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT child, long *topic) override
+    {
+        return m_standard->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
+    {
+        return m_standard->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *child) override
+    {
+        return m_standard->get_accFocus(child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *children) override
+    {
+        return m_standard->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
+    {
+        return m_standard->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
+    {
+        return m_standard->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long *left, long *top, long *width, long *height,
+                                          VARIANT child) override
+    {
+        return m_standard->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT *end) override
+    {
+        return m_standard->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT *child) override
+    {
+        return m_standard->accHitTest(left, top, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
+    {
+        return m_standard->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
+    {
+        return m_standard->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
+    {
+        return m_standard->put_accValue(child, value);
+    }
+
+private:
+    ~NamedAccessible() { m_standard->Release(); }
+
+    static HRESULT text(const std::wstring &from, BSTR *to)
+    {
+        if (!to)
+            return E_POINTER;
+        *to = AccessibilityLibraries::get().allocString(from.c_str());
+        return *to ? S_OK : E_OUTOFMEMORY;
+    }
+
+    ULONG m_references = 1;
+    HWND m_window;
+    IAccessible *m_standard;
+    std::wstring m_name, m_description;
+};
+
+// What a control with a name of its own keeps: its texts and the window procedure it had.
+struct Named {
+    std::wstring name, description;
+    WNDPROC original;
+};
+
+constexpr const wchar_t *namedProperty = L"KorvalAccessibleName";
+
+LRESULT CALLBACK namedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto *named = static_cast<Named *>(GetPropW(window, namedProperty));
+    const WNDPROC original = named->original;
+    if (message == WM_GETOBJECT && DWORD(lParam) == DWORD(OBJID_CLIENT)) {
+        const AccessibilityLibraries &libraries = AccessibilityLibraries::get();
+        IAccessible *standard = nullptr;
+        if (libraries.usable() &&
+            SUCCEEDED(libraries.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                               reinterpret_cast<void **>(&standard)))) {
+            auto *accessible =
+                new NamedAccessible(window, standard, named->name, named->description);
+            const LRESULT result = libraries.lresultFromObject(
+                __uuidof(IAccessible), wParam, static_cast<IAccessible *>(accessible));
+            accessible->Release();
+            return result;
+        }
+    } else if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropW(window, namedProperty);
+        delete named;
+    }
+    return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
 } // namespace
 
-ScreenReaderTexts::ScreenReaderTexts() : m_ole32(LoadLibraryW(L"ole32.dll"))
+void giveAccessibleName(HWND control, std::string_view name, std::string_view description)
 {
-    const auto initialize = fromOle32<decltype(CoInitializeEx)>(m_ole32, "CoInitializeEx");
-    const auto create = fromOle32<decltype(CoCreateInstance)>(m_ole32, "CoCreateInstance");
-    if (!initialize || !create)
+    auto named = std::make_unique<Named>(Named{wide(name), wide(description), nullptr});
+    if (!SetPropW(control, namedProperty, named.get()))
         return;
-    m_com = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
-    if (FAILED(create(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                      reinterpret_cast<void **>(&m_services))))
-        m_services = nullptr;
-}
-
-ScreenReaderTexts::~ScreenReaderTexts()
-{
-    if (m_services)
-        m_services->Release();
-    if (m_com)
-        fromOle32<decltype(CoUninitialize)>(m_ole32, "CoUninitialize")();
-    if (m_ole32)
-        FreeLibrary(m_ole32);
-}
-
-void ScreenReaderTexts::annotate(HWND control, std::string_view name, std::string_view description)
-{
-    if (!m_services)
-        return;
-    m_services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
-                               wide(name).c_str());
-    if (!description.empty())
-        m_services->SetHwndPropStr(control, DWORD(OBJID_CLIENT), CHILDID_SELF,
-                                   PROPID_ACC_DESCRIPTION, wide(description).c_str());
-}
-
-void ScreenReaderTexts::clear(HWND control)
-{
-    if (m_services)
-        m_services->ClearHwndProps(control, DWORD(OBJID_CLIENT), CHILDID_SELF, annotated,
-                                   int(std::size(annotated)));
+    named->original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(namedWindowProc)));
+    named.release();
 }

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibility.h"
 #include "commandbutton.h"
 #include "fonts.h"
 #include "geometry.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr UINT annotateMessage = WM_APP;
 constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
@@ -132,6 +132,9 @@ void Form1::createControls()
         }
         if (traits.unlimitedText)
             SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
+        // Buttons and labels are read by their captions; the rest by names of their own.
+        if (const std::string name = form::screenReaderName(spec); name != spec.text)
+            giveAccessibleName(hwnd, name, form::screenReaderDescription(spec));
         if (traits.beneath)
             SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
@@ -167,16 +170,6 @@ void Form1::show(int showCommand)
     ShowWindow(m_hwnd, showCommand);
     UpdateWindow(m_hwnd);
     SetFocus(control(form::firstFocus().name));
-    // Screen readers get their texts once the window is up: COM would hold back the first frame.
-    PostMessageW(m_hwnd, annotateMessage, 0, 0);
-}
-
-void Form1::annotate()
-{
-    m_screenReader = std::make_unique<ScreenReaderTexts>();
-    for (const form::ControlSpec &spec : form::controls)
-        m_screenReader->annotate(m_controls[slot(spec)], form::screenReaderName(spec),
-                                 form::screenReaderDescription(spec));
 }
 
 void Form1::dispatch(const MSG &message)
@@ -256,9 +249,6 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
         return 0;
-    case annotateMessage:
-        annotate();
-        return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -324,9 +314,6 @@ void Form1::OnDpiChanged(int dpi, const RECT &suggested)
 
 void Form1::OnDestroy(HWND)
 {
-    if (m_screenReader)
-        for (HWND control : m_controls)
-            m_screenReader->clear(control);
     PostQuitMessage(m_exitStatus);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "accessibility.h"
 #include "colours.h"
 #include "dpi.h"
 #include "events.h"
@@ -59,7 +58,6 @@ private:
     bool handleKey(const MSG &message);
     void createControls();
     void applyDpi();
-    void annotate();
     void paintContent(HDC dc) const;
     HFONT font(const form::FontSpec &spec);
     const form::ControlSpec *specOf(HWND control) const;
@@ -73,7 +71,6 @@ private:
     std::vector<ColourBrush> m_brushes; // one per control, in table order
     std::array<std::unique_ptr<PictureBox>, form::controls.size()> m_pictureBoxes;
     std::vector<std::pair<form::FontSpec, Font>> m_fonts;
-    std::unique_ptr<ScreenReaderTexts> m_screenReader;
     HWND m_lastFocus = nullptr;
     int m_exitStatus = 0;
 };
