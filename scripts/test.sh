@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds korval2 and runs the whole test suite: the Windows program cross-built and tested under
-# Wine; the page built with Emscripten, its core tested under node; a plain debug build of the
+# Wine, and its installer package made; the page built with Emscripten, its core tested under node; a plain debug build of the
 # Linux program, whose real-window tests also drive the Windows program, and whose browser test
 # works the page in Chromium; then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 #   scripts/test.sh [--package] [sanitize]
@@ -31,11 +31,12 @@ suite() {
 
 if ! $only_sanitize; then
     suite windows
+    msi=$(scripts/package-windows.sh | tail -n 1)
     page=$(scripts/build-web.sh | tail -n 1)
     ctest --preset web
     deb=
     $package && deb=$(scripts/package.sh | tail -n 1)
-    suite debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" -DKORVAL_WEB_PAGE="$page" \
-        -DKORVAL_DEB="$deb"
+    suite debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" \
+        -DKORVAL_WINDOWS_MSI="$msi" -DKORVAL_WEB_PAGE="$page" -DKORVAL_DEB="$deb"
 fi
 suite sanitize

@@ -6,7 +6,7 @@
 set -euo pipefail
 dpi=${KORVAL_DPI:-96}
 root=$(cd "$(dirname "$0")/.." && pwd)
-export WINEPREFIX=$root/build/wine-$dpi
+export WINEPREFIX=${KORVAL_WINEPREFIX:-$root/build/wine-$dpi}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 wine=/usr/lib/wine/wine64

@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The Windows Installer package as a school's IT meets it, under Wine in a prefix of its own:
+# a silent install puts the build's exe under Program Files, with a Start-menu shortcut and an
+# Add/Remove Programs entry (icon, version, publisher, no modify, no repair); the installed program
+# passes the real-window scenario; a later package replaces it in place; the older package is then
+# refused, in Spanish; a silent uninstall leaves nothing of it.
+#   msi.sh MSI EXE SCENARIO...   (the scenario's command without its launcher)
+set -euo pipefail
+msi=$1 exe=$2
+shift 2
+root=$(cd "$(dirname "$0")/.." && pwd)
+work=$(mktemp -d)
+export KORVAL_WINEPREFIX=$work/prefix
+trap 'WINEPREFIX=$KORVAL_WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+status=0
+failed() { echo "FAIL: $*"; status=1; }
+wine() { "$root/scripts/wine.sh" "$@"; }
+msiexec() { wine msiexec "$@" /qn; }
+installed="$KORVAL_WINEPREFIX/drive_c/Program Files/Korval2/korval2.exe"
+shortcuts() { find "$KORVAL_WINEPREFIX/drive_c" -name 'KORVAL 2.lnk' | wc -l; }
+# The Add/Remove Programs entries of KORVAL 2, a paragraph each, as regedit exports them.
+entries() {
+    wine regedit /E "Z:$work/arp.reg" \
+        'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+    iconv -f UTF-16LE -t UTF-8 "$work/arp.reg" | tr -d '\r' |
+        awk 'BEGIN { RS = "" } /"DisplayName"="KORVAL 2"/'
+}
+
+msiexec /i "Z:$msi" || failed "the package does not install"
+cmp -s "$exe" "$installed" || failed "Program Files does not hold the build's korval2.exe"
+(($(shortcuts) == 1)) || failed "no Start-menu shortcut"
+entry=$(entries)
+for value in '"DisplayName"="KORVAL 2"' '"DisplayVersion"="1.0.0"' '"Publisher"="Korval"' \
+    '"NoModify"=dword:00000001' '"NoRepair"=dword:00000001'; do
+    grep -qF "$value" <<<"$entry" || failed "Add/Remove Programs lacks $value"
+done
+# The entry's icon, which Windows Installer keeps under the product's code.
+product=$(grep -o '{[0-9A-F-]*}' <<<"$entry" | head -n 1)
+cmp -s "$root/assets/korval2.ico" "$KORVAL_WINEPREFIX/drive_c/windows/Installer/$product/korval2.ico" ||
+    failed "Add/Remove Programs has not the program's icon"
+# The scenario brings a display of its own, which a running Wine would not take up.
+WINEPREFIX=$KORVAL_WINEPREFIX /usr/lib/wine/wineserver -w
+"$@" "$root/scripts/wine.sh" "$installed" || failed "the installed program"
+
+# A later version, of an exe one byte longer, replaces the earlier in place.
+cp "$exe" "$work/korval2.exe"
+printf '\0' >>"$work/korval2.exe"
+bash "$root/win32/makemsi.sh" 1.0.1 "$work/korval2.exe" "$root/assets/korval2.ico" "$work/next.msi"
+msiexec /i "Z:$work/next.msi" || failed "the later package does not install"
+cmp -s "$work/korval2.exe" "$installed" || failed "the upgrade left the earlier exe"
+entry=$(entries)
+[[ $(grep -c '"DisplayName"' <<<"$entry") == 1 ]] || failed "not one entry after the upgrade"
+grep -qF '"DisplayVersion"="1.0.1"' <<<"$entry" || failed "the entry is not the later version's"
+
+# Refused with a word in Spanish, which a silent install does not show but the package carries.
+if msiexec /i "Z:$msi"; then failed "the older package installs"; fi
+msiinfo export "$msi" LaunchCondition |
+    grep -q "^NOT WIX_DOWNGRADE_DETECTED.Ya está instalada una versión más reciente de KORVAL 2." ||
+    failed "no Spanish word for refusing an older package"
+cmp -s "$work/korval2.exe" "$installed" || failed "the refused package changed the exe"
+
+msiexec /x "Z:$work/next.msi" || failed "the package does not uninstall"
+[[ ! -e $installed ]] || failed "korval2.exe is left after uninstalling"
+(($(shortcuts) == 0)) || failed "the shortcut is left after uninstalling"
+[[ -z $(entries) ]] || failed "the Add/Remove Programs entry is left after uninstalling"
+exit $status
