@@ -43,13 +43,10 @@ browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=opt
 cdp = browser.execute_cdp_cmd
 js = browser.execute_script
 
-# Box, centre of its rectangle in form pixels, what to type, the verdict (as realwindow.sh).
-boxes = [("Text1", 110, 131, "TRANSFORMADOR", "ERROR"), ("Text3", 310, 115, "DIODO", "BIEN"),
-         ("Text4", 378, 115, "DIODO VARICAP", "BIEN"), ("Text5", 46, 243, "fotodiodo", "ERROR"),
-         ("Text6", 114, 243, "LED", "BIEN"), ("Text7", 210, 243, "ZENER ", "ERROR"),
-         ("Text8", 46, 343, "UNIJUNTURA", "BIEN"), ("Text9", 130, 342, "TRANSISTOR NPN", "BIEN"),
-         ("Text10", 226, 342, "TRANSISTOR NPN", "ERROR"), ("Text11", 306, 343, "JFET N", "ERROR"),
-         ("Text12", 362, 342, "JFETP", "BIEN")]
+# The learner's answers, as the desktop scenario has them: box, centre, typed, verdict.
+with open(os.path.join(os.path.dirname(__file__), "boxes.txt")) as table:
+    boxes = [(box, int(x), int(y), typed.replace("_", " "), verdict) for box, x, y, typed, verdict
+             in (line.split() for line in table if not line.startswith("#"))]
 
 
 def open_page(width, height, mobile=False):

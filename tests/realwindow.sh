@@ -49,15 +49,7 @@ import -window "$window" "$shot"
 rm -f "$shot"
 
 if [[ $scale == 1 ]]; then
-    # Box, centre of its rectangle in window pixels, what to type (_ for a space), the verdict.
-    boxes=(
-        "Text1  110 131 TRANSFORMADOR  ERROR" "Text3  310 115 DIODO          BIEN"
-        "Text4  378 115 DIODO_VARICAP  BIEN"  "Text5   46 243 fotodiodo      ERROR"
-        "Text6  114 243 LED            BIEN"  "Text7  210 243 ZENER_         ERROR"
-        "Text8   46 343 UNIJUNTURA     BIEN"  "Text9  130 342 TRANSISTOR_NPN BIEN"
-        "Text10 226 342 TRANSISTOR_NPN ERROR" "Text11 306 343 JFET_N         ERROR"
-        "Text12 362 342 JFETP          BIEN"
-    )
+    mapfile -t boxes < <(grep -v '^#' "$(dirname "$0")/boxes.txt")
     click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
     key() { xdotool key --clearmodifiers --delay 50 "$@"; sleep 0.2; }
     # What the box at window pixel ($1, $2) holds, through the clipboard. The clipboard is set to

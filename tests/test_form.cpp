@@ -1,16 +1,12 @@
 #include "testing.h"
 
 #include "events.h"
-#include "geometry.h"
 #include "runtimeerror.h"
 #include "screenreader.h"
 #include "tabcycle.h"
 
-#include <cstdio>
 #include <stdexcept>
 #include <vector>
-
-using form::PixelRect;
 
 namespace {
 
@@ -22,43 +18,6 @@ const form::ControlSpec &control(std::string_view name)
 }
 
 } // namespace
-
-template <> struct doctest::StringMaker<PixelRect> {
-    static String convert(const PixelRect &r)
-    {
-        char text[64];
-        std::snprintf(text, sizeof text, "{%d, %d, %d x %d}", r.left, r.top, r.width, r.height);
-        return text;
-    }
-};
-
-// Pixels written out by hand, at 96 dpi from the layout's pixel column and at 120 dpi (12 twips
-// a pixel), relative to the container's client area.
-TEST_CASE("pixels at 96 and 120 dpi")
-{
-    const struct {
-        const char *control;
-        PixelRect at96, at120;
-    } cases[] = {
-        {"Picture4", {8, 272, 393, 97}, {10, 340, 491, 121}},
-        {"Text12", {328, 56, 49, 25}, {410, 70, 61, 31}},
-        {"Text8", {8, 56, 57, 27}, {10, 70, 71, 34}},
-        {"Text5", {8, 64, 57, 19}, {10, 80, 71, 24}},
-        {"Picture5", {496, 24, 145, 225}, {620, 30, 181, 281}},
-        {"Command1", {368, 176, 81, 57}, {460, 220, 101, 71}},
-        {"Label1", {8, 0, 129, 17}, {10, 0, 161, 21}},
-    };
-    for (const auto &row : cases) {
-        INFO(std::string(row.control));
-        CHECK(form::pixelRect(control(row.control)) == row.at96);
-        CHECK(form::pixelRect(control(row.control), 120) == row.at120);
-    }
-    CHECK(form::formClientArea() == PixelRect{0, 0, 640, 383});
-    CHECK(form::formClientArea(120) == PixelRect{0, 0, 800, 479});
-    CHECK(form::fontPixelSize(form::windowFont) == 11);
-    CHECK(form::fontPixelSize(control("Label1").font) == 13);
-    CHECK(form::fontPixelSize(form::windowFont, 120) == 14);
-}
 
 // Tab visits boxes and buttons only, Text7 before Text3, and wraps around both ways; from a
 // control outside the cycle (a label, the form itself) it starts at either end.

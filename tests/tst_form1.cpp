@@ -3,7 +3,6 @@
 #include "tabcycle.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -27,8 +26,6 @@ private Q_SLOTS:
     void fonts();
     void stackingAndCaptions();
     void runtimeErrorReported();
-    void pastedCharacters_data();
-    void pastedCharacters();
 
 private:
     template <typename T = QWidget> T *control(const QString &name) const
@@ -179,28 +176,6 @@ void TestForm1::runtimeErrorReported()
         "Se ha producido un error en tiempo de ejecución.\n\nNo se encuentra el control Text5.");
     QCOMPARE(control<QLineEdit>("Text4")->text(), QStringLiteral("ERROR"));
     QCOMPARE(control<QLineEdit>("Text6")->text(), QString());
-}
-
-void TestForm1::pastedCharacters_data()
-{
-    QTest::addColumn<QString>("pasted");
-    QTest::newRow("lone high surrogate") << QString(QChar(0xD800)) + "DIODO";
-    QTest::newRow("right-to-left override") << QString(QChar(0x202E)) + "DIODO";
-    QTest::newRow("NUL") << QString(QChar(0)) + "DIODO";
-    QTest::newRow("tab and escape") << "DI\tODO\x1b";
-}
-
-// Pasted text arrives whole, whatever it holds, and is judged as it is.
-void TestForm1::pastedCharacters()
-{
-    QFETCH(QString, pasted);
-    auto *text3 = control<QLineEdit>("Text3");
-    QApplication::clipboard()->setText(pasted);
-    text3->setFocus();
-    text3->paste();
-    QCOMPARE(text3->text(), pasted);
-    click("Command1");
-    QCOMPARE(text3->text(), QStringLiteral("ERROR"));
 }
 
 QTEST_MAIN(TestForm1)
