@@ -2,6 +2,7 @@
 
 #include "commands.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -13,16 +14,34 @@ namespace form {
 class Form1Events : public quiz::Form {
 public:
     using Handler = void (Form1Events::*)();
+    struct ClickEvent {
+        std::string_view control;
+        Handler handler;
+    };
+
+    static constexpr std::array<ClickEvent, 3> clickEvents()
+    {
+        return {{
+            {"Command1", &Form1Events::Command1_Click},
+            {"Command2", &Form1Events::Command2_Click},
+            {"Command3", &Form1Events::Command3_Click},
+        }};
+    }
+
+    static constexpr bool handlesClicks(std::string_view control)
+    {
+        for (const ClickEvent &event : clickEvents())
+            if (event.control == control)
+                return true;
+        return false;
+    }
 
     // The handler of a click on that control; nullptr for a control without one.
     static constexpr Handler clickHandler(std::string_view control)
     {
-        if (control == "Command1")
-            return &Form1Events::Command1_Click;
-        if (control == "Command2")
-            return &Form1Events::Command2_Click;
-        if (control == "Command3")
-            return &Form1Events::Command3_Click;
+        for (const ClickEvent &event : clickEvents())
+            if (event.control == control)
+                return event.handler;
         return nullptr;
     }
 
