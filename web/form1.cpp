@@ -47,8 +47,10 @@ Form1::Form1(val page, Ended ended)
     m_hint.set("id", val("turn"));
     m_hint.set("textContent",
                val(std::string("Gire el teléfono para ver el ejercicio más grande.")));
-    page.call<void>("append", m_frame, m_hint);
+    // Measured while the page is still empty, so that reading its size costs no layout of the
+    // form: the form is laid out once, for the focus.
     fit();
+    page.call<void>("append", m_frame, m_hint);
     element(form::firstFocus().name).call<void>("focus");
 }
 

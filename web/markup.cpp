@@ -52,7 +52,7 @@ bool holdsControls(const form::ControlSpec &spec)
 
 int tabPosition(const form::ControlSpec &spec)
 {
-    const auto cycle = form::tabCycle();
+    static const auto cycle = form::tabCycle();
     return int(std::find(cycle.begin(), cycle.end(), &spec) - cycle.begin()) + 1;
 }
 
