@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine in a Wine prefix of the project's own, made on first use:
 # nothing written to the desktop, no Mono or Gecko asked for, and a screen of KORVAL_DPI dots
-# per inch (96 unless set). The program's exit status is Wine's.
+# per inch (96 unless set), or in the prefix KORVAL_WINEPREFIX names. The program's exit status
+# is Wine's.
 #   scripts/wine.sh PROGRAM.exe [ARGUMENTS]
 set -euo pipefail
 dpi=${KORVAL_DPI:-96}
