@@ -1,29 +1,23 @@
 #!/usr/bin/python3
-"""The page in a real headless Chromium, worked as a learner would, with the steps of the
-desktop scenario (realwindow.sh) where the browser behaves as the desktop does:
-  browser.py SCREENCHECK ASSETS PAGE
-1. At a page area of 640x383: the first frame passes the desktop's screen check at scale 1, the
-   captions fit, the page loads nothing and breaks none of its own policy.
-2. Keyboard: Enter on the first focus judges the empty boxes; Shift+Tab leaves the page rather
-   than wrapping; Space on BORRAR empties the boxes; Tab leads to Text7 (before Text3), where
-   Enter and Escape do nothing; a 40,000-character paste is kept whole.
-3. Mouse: a click into every box at its centre, typing, PRUEBA, BORRAR, each box read back; Salir
-   ends the drill, and it starts again.
-4. A run-time error is reported in the page, then the drill ends as after Salir.
-5. Phones, upright and turned: the form fits, the boxes sit under their symbols, a tap and typing
+"""The page in a tab of a headless Chromium, for what a tab, a phone and the browser's
+accessibility tree add to the desktop's scenario (which realwindow.sh runs on the page too):
+  browser.py PAGE
+1. The captions fit, the page loads nothing and breaks none of its own policy.
+2. Shift+Tab leaves the page; a 40,000-character paste is kept whole and judged; Salir, which
+   cannot close the tab, ends the drill, and it starts again.
+3. A run-time error is reported in the page, then the drill ends as after Salir.
+4. Phones, upright and turned: the form fits, the boxes sit under their symbols, a tap and typing
    work.
-6. The accessibility tree: eleven named boxes with their places, the buttons, the word list."""
+5. The accessibility tree: eleven named boxes with their places, the buttons, the word list."""
 
 import os
-import subprocess
 import sys
-import tempfile
 import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-screencheck, assets, page = sys.argv[1:4]
+page = sys.argv[1]
 failures = []
 
 
@@ -103,14 +97,9 @@ def click(x, y, touch=False):
     time.sleep(0.05)
 
 
-# 1. The first frame, pixel for pixel as the desktop front-ends draw it.
+# 1. The page as a browser tab loads it (realwindow.sh works the same page in a window of its
+# own through the desktop's scenario, its first frame included).
 open_page(640, 383)
-with tempfile.NamedTemporaryFile(suffix=".png") as shot:
-    shot.write(browser.get_screenshot_as_png())
-    shot.flush()
-    check(subprocess.run([screencheck, shot.name, "1", assets]).returncode == 0,
-          "the page as it first shows")
-check(focused() == "Command1", "PRUEBA has not the first focus")
 for control in js("return [...document.querySelectorAll('.CommandButton, .Label')]"
                   ".filter(e => e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight)"
                   ".map(e => e.id)"):
@@ -122,43 +111,16 @@ check("default-src 'none'" in policy and "'unsafe-inline'" not in policy and
       "'unsafe-eval'" not in policy, f"the page's policy is not strict: {policy[:80]}")
 check(os.path.getsize(page) <= 512 * 1024, "the page is larger than 512 KiB")
 
-# 2. Keyboard.
-js("window.unreloaded = true")
-press("Enter")
-check(value("Text8") == "ERROR", "Enter on the first focus did not run PRUEBA")
+# 2. Where a tab differs from the desktop: Shift+Tab leaves the page for the browser's own
+# controls; a paste goes in whole, as the page has no limit; Salir cannot close the tab.
 press("Tab", shift=True)
 check(focused() == "", "Shift+Tab from the first focus stayed in the page")
-js("document.getElementById('Command1').focus()")
-press("Tab")
-press(" ")
-check(value("Text12") == "", "Space on BORRAR did not empty Text12")
-for _ in range(3):
-    press("Tab")
-type_text("Z")
-press("Enter")
-press("Escape")
-check(focused() == "Text7" and value("Text7") == "Z", "Tab did not lead to Text7, or Enter acted")
-check(js("return window.unreloaded === true"), "Enter or Escape reloaded the page")
 long = "A" * 40000 + "DIODO"
 js("document.getElementById('Text3').focus()")
 cdp("Input.insertText", {"text": long})
 check(value("Text3") == long, "a long paste was not kept whole")
 click(408, 204)  # PRUEBA
 check(value("Text3") == "ERROR", "a long paste was not judged")
-
-# 3. Mouse, every box, as the desktop scenario.
-for box, x, y, typed, _ in boxes:
-    click(x, y)
-    check(focused() == box, f"a click at ({x}, {y}) did not reach {box}")
-    js("document.activeElement.select()")
-    type_text(typed)
-for box, _, _, typed, _ in boxes:
-    check(value(box) == typed, f"{box} holds '{value(box)}', expected '{typed}'")
-click(408, 204)  # PRUEBA
-for box, _, _, _, verdict in boxes:
-    check(value(box) == verdict, f"{box} shows '{value(box)}', expected '{verdict}'")
-click(600, 300)  # BORRAR
-check(all(value(box) == "" for box, *_ in boxes), "BORRAR left a box filled")
 click(600, 356)  # Salir
 wait_for("ended")
 check(js("return document.body.innerText").find("Programa terminado.") >= 0 and
@@ -166,7 +128,7 @@ check(js("return document.body.innerText").find("Programa terminado.") >= 0 and
 press("Enter")  # the one focused button starts the drill again
 wait_for("ready")
 
-# 4. A run-time error: a box gone from the page.
+# 3. A run-time error: a box gone from the page.
 js("document.getElementById('Text5').remove()")
 click(408, 204)
 check(js("return document.querySelector('dialog[open] p').textContent") ==
@@ -176,7 +138,7 @@ check(value("Text4") == "ERROR" and value("Text6") == "", "the boxes before the 
 press("Enter")  # Aceptar
 wait_for("ended")
 
-# 5. Phones: upright (with the hint to turn it) and turned.
+# 4. Phones: upright (with the hint to turn it) and turned.
 for width, height, hint in ((390, 844, True), (844, 390, False)):
     open_page(width, height, mobile=True)
     check(js("return document.documentElement.scrollWidth <= innerWidth && "
@@ -197,7 +159,7 @@ for width, height, hint in ((390, 844, True), (844, 390, False)):
     check(js("const b = document.getElementById('Text6'); return b.autocapitalize == 'characters' "
              "&& !b.spellcheck && b.autocomplete == 'off' && !b.translate"), "the box's keyboard")
 
-# 6. What a screen reader gets.
+# 5. What a screen reader gets.
 open_page(640, 383)
 nodes = cdp("Accessibility.getFullAXTree", {})["nodes"]
 

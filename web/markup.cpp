@@ -78,10 +78,11 @@ std::string element(const form::ControlSpec &spec)
         return "<div" + attributes + attribute("role", holdsControls(spec) ? "group" : "img") +
                ">" + children(spec.name) + "</div>";
     case form::Kind::TextBox:
-        // A corrected, completed or underlined word would change an answer or give one away.
+        // A corrected, completed or underlined word would change an answer or give one away (and
+        // the whole page is never translated).
         return "<input type=\"text\"" + attributes +
                " autocapitalize=\"characters\" autocomplete=\"off\" autocorrect=\"off\""
-               " spellcheck=\"false\" translate=\"no\">";
+               " spellcheck=\"false\">";
     case form::Kind::CommandButton:
         return "<button type=\"button\"" + attributes + ">" + escaped(spec.text) + "</button>";
     case form::Kind::Label:
