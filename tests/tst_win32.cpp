@@ -1,8 +1,10 @@
 // The Windows front-end in its own process, under Wine in CI: the window is built, shown and
-// driven through the same message handling as the program's, keys come as input events.
+// driven through the same message handling as the program's, keys come as input events. The
+// tests run at whatever resolution Wine's prefix has (KORVAL_DPI), as the program does.
 #include "testing.h"
 
 #include "answerkey.h"
+#include "dpi.h"
 #include "form1.h"
 #include "geometry.h"
 #include "program.h"
@@ -16,15 +18,6 @@
 #include <vector>
 
 namespace {
-
-// The tests run at whatever resolution Wine's prefix has (KORVAL_DPI), as the program does.
-int screenDpi()
-{
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
 
 // A pixel of a control as the screen shows it, in the control's client coordinates.
 COLORREF pixel(HWND control, int x, int y)
@@ -63,7 +56,7 @@ struct Window {
 TEST_CASE("labels beneath")
 {
     Window window;
-    const form::PixelRect picture5 = form::pixelRect(*form::findControl("Picture5"), screenDpi());
+    const form::PixelRect picture5 = form::pixelRect(*form::findControl("Picture5"), systemDpi());
     CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top},
                                  CWP_SKIPINVISIBLE) == window["Picture5"]);
     CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top - 1},
@@ -263,7 +256,7 @@ TEST_CASE("focus rectangle")
 TEST_CASE("fonts")
 {
     Window window;
-    const bool at120 = screenDpi() == 120;
+    const bool at120 = systemDpi() == 120;
     const struct {
         const char *control;
         int at96, at120;
@@ -285,7 +278,7 @@ TEST_CASE("fonts")
 TEST_CASE("resolution change")
 {
     Window window;
-    const int dpi = screenDpi() == 96 ? 120 : 96;
+    const int dpi = systemDpi() == 96 ? 120 : 96;
     const form::PixelRect form = form::formClientArea(dpi);
     RECT suggested{0, 0, form.width + 40, form.height + 60};
     SendMessageW(window.form.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));

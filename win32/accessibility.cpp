@@ -1,5 +1,6 @@
 #include "accessibility.h"
 
+#include "lookup.h"
 #include "text.h"
 
 #include <oleacc.h>
@@ -8,12 +9,6 @@
 #include <string>
 
 namespace {
-
-template <typename Function> Function *lookUp(HMODULE library, const char *name)
-{
-    return reinterpret_cast<Function *>(
-        reinterpret_cast<void (*)()>(library ? GetProcAddress(library, name) : nullptr));
-}
 
 // oleacc, ole32 and oleaut32, loaded on the first request of a screen reader: importing them
 // would load them, and COM, before the window's first frame.

@@ -1,13 +1,13 @@
 #include "dpi.h"
 
 #include "geometry.h"
+#include "lookup.h"
 
 namespace {
 
 template <typename Function> Function *fromUser32(const char *name)
 {
-    return reinterpret_cast<Function *>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+    return lookUp<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 } // namespace
