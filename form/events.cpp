@@ -8,15 +8,17 @@ namespace form {
 
 void Form1Events::click(std::string_view control)
 {
-    const Handler handler = clickHandler(control);
-    if (!handler)
+    for (const ClickEvent &event : clickEvents()) {
+        if (event.control != control)
+            continue;
+        try {
+            (this->*event.handler)();
+        } catch (const std::exception &error) {
+            endWithRuntimeError(runtimeErrorMessage(error.what()));
+        } catch (...) {
+            endWithRuntimeError(runtimeErrorMessage({}));
+        }
         return;
-    try {
-        (this->*handler)();
-    } catch (const std::exception &error) {
-        endWithRuntimeError(runtimeErrorMessage(error.what()));
-    } catch (...) {
-        endWithRuntimeError(runtimeErrorMessage({}));
     }
 }
 

@@ -19,6 +19,7 @@ public:
         Handler handler;
     };
 
+    // The one event a control has a handler for, a click, by the control's name.
     static constexpr std::array<ClickEvent, 3> clickEvents()
     {
         return {{
@@ -28,21 +29,13 @@ public:
         }};
     }
 
+    // Whether a click on that control runs anything (the table's checks ask).
     static constexpr bool handlesClicks(std::string_view control)
     {
         for (const ClickEvent &event : clickEvents())
             if (event.control == control)
                 return true;
         return false;
-    }
-
-    // The handler of a click on that control; nullptr for a control without one.
-    static constexpr Handler clickHandler(std::string_view control)
-    {
-        for (const ClickEvent &event : clickEvents())
-            if (event.control == control)
-                return event.handler;
-        return nullptr;
     }
 
     // What the toolkit calls on a click. An error of any kind raised by the handler must not
