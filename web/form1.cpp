@@ -18,11 +18,6 @@ namespace {
 constexpr double largestScale = 2.0;
 constexpr double smallestComfortableScale = 0.75;
 
-std::string pixels(double value)
-{
-    return std::to_string(int(value)) + "px;";
-}
-
 } // namespace
 
 Form1::Form1(val page, Ended ended)
@@ -70,9 +65,10 @@ void Form1::fit()
 
     // Whole pixels for the frame, so that at a scale of 1 every picture lies pixel for pixel.
     const double scaledWidth = std::floor(client.width * scale);
-    m_frame["style"].set("cssText", val("width:" + pixels(scaledWidth) +
-                                        "height:" + pixels(std::floor(client.height * scale)) +
-                                        "margin-left:" + pixels((width - scaledWidth) / 2)));
+    m_frame["style"].set("cssText",
+                         val("width:" + markup::pixels(int(scaledWidth)) +
+                             "height:" + markup::pixels(int(std::floor(client.height * scale))) +
+                             "margin-left:" + markup::pixels(int((width - scaledWidth) / 2))));
     m_form["style"].set("transform", val("scale(" + std::to_string(scale) + ")"));
 }
 

@@ -100,11 +100,6 @@ std::string children(std::string_view container)
     return html;
 }
 
-std::string pixels(int value)
-{
-    return std::to_string(value) + "px;";
-}
-
 std::string rule(std::string_view id, const form::PixelRect &rect, std::uint32_t colour)
 {
     const std::uint32_t rgb = form::classicColour(colour);
@@ -117,6 +112,11 @@ std::string rule(std::string_view id, const form::PixelRect &rect, std::uint32_t
 }
 
 } // namespace
+
+std::string pixels(int value)
+{
+    return std::to_string(value) + "px;";
+}
 
 std::string controls()
 {

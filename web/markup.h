@@ -7,6 +7,9 @@
 // element by element, property by property, would cost more than the page's own parsing.
 namespace markup {
 
+// A length in CSS, with the semicolon that ends its declaration: "12px;".
+std::string pixels(int value);
+
 // The controls of the form, containers holding their children, in the table's order.
 std::string controls();
 
