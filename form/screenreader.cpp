@@ -52,6 +52,14 @@ int keyPosition(std::string_view box)
     return 0;
 }
 
+bool holdsControls(const ControlSpec &spec)
+{
+    for (const ControlSpec &other : controls)
+        if (other.container == spec.name)
+            return true;
+    return false;
+}
+
 } // namespace
 
 std::string screenReaderName(const ControlSpec &spec)
@@ -83,6 +91,21 @@ std::string screenReaderDescription(const ControlSpec &spec)
     if (spec.kind != Kind::TextBox)
         return {};
     return "tabla " + tableNumber(spec.container) + ", casilla " + std::to_string(cellNumber(spec));
+}
+
+Role screenReaderRole(const ControlSpec &spec)
+{
+    switch (spec.kind) {
+    case Kind::TextBox:
+        return Role::Text;
+    case Kind::CommandButton:
+        return Role::Button;
+    case Kind::Label:
+        return Role::Label;
+    case Kind::PictureBox:
+        break;
+    }
+    return holdsControls(spec) ? Role::Group : Role::Image;
 }
 
 } // namespace form

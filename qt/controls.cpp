@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QImage picture, QWidget *parent)
-    : QFrame(parent), m_picture(std::move(picture))
+PictureBox::PictureBox(QImage picture, QAccessible::Role role, QWidget *parent)
+    : QFrame(parent), m_picture(std::move(picture)), m_role(role)
 {
     setAutoFillBackground(true);
 }
@@ -25,7 +25,7 @@ void PictureBox::paintEvent(QPaintEvent *event)
 QAccessibleInterface *pictureBoxAccessible(const QString &, QObject *object)
 {
     if (auto *box = dynamic_cast<PictureBox *>(object))
-        return new QAccessibleWidget(box, QAccessible::Grouping);
+        return new QAccessibleWidget(box, box->accessibleRole());
     return nullptr;
 }
 

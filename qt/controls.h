@@ -9,16 +9,19 @@
 // background colour wherever the picture does not reach.
 class PictureBox : public QFrame {
 public:
-    PictureBox(QImage picture, QWidget *parent);
+    PictureBox(QImage picture, QAccessible::Role role, QWidget *parent);
+    QAccessible::Role accessibleRole() const { return m_role; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QImage m_picture;
+    QAccessible::Role m_role;
 };
 
-// Screen readers get each picture box as a named group of the answer boxes it holds. Qt would
+// Screen readers get each picture box as a named group of the answer boxes it holds, or as an
+// image when it holds none. Qt would
 // offer a QFrame as a window frame, and Orca takes such a frame for the window of the box that
 // has the focus, finds it inactive and says nothing.
 QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object);

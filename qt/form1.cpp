@@ -71,7 +71,11 @@ void Form1::createControl(const form::ControlSpec &spec)
     QWidget *control = nullptr;
     switch (spec.kind) {
     case form::Kind::PictureBox: {
-        auto *box = new PictureBox(picture(spec.name, form::clientArea(spec).height), container);
+        const QAccessible::Role role = form::screenReaderRole(spec) == form::Role::Group
+                                           ? QAccessible::Grouping
+                                           : QAccessible::Graphic;
+        auto *box =
+            new PictureBox(picture(spec.name, form::clientArea(spec).height), role, container);
         if (traits.sunkenBorder)
             box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         setBackground(box, QPalette::Window, spec.colour);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # korval2.exe as a Windows screen reader meets it: msaaclient.exe, in a process of its own under
-# the same Wine, reads and works the running program through MSAA, then presses "Salir".
+# the same Wine, reads and works the running program through MSAA, then presses "Salir". What
+# it finds must hold every line of heard.txt.
 #   msaa.sh WINE KORVAL2.EXE MSAACLIENT.EXE
 set -euo pipefail
 wine=$1 program=$2 client=$3
@@ -10,7 +11,12 @@ trap 'kill ${app:-} $xvfb_pid 2>/dev/null' EXIT
 "$wine" "$program" &
 app=$!
 status=0
-"$wine" "$client" || status=$?
+found=$("$wine" "$client") || status=$?
+echo "$found"
+if missing=$(grep -v '^#' "$(dirname "$0")/heard.txt" | grep -vxF -e "$found"); then
+    echo "FAIL: not heard:"$'\n'"$missing"
+    status=1
+fi
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
 ! kill -0 "$app" 2>/dev/null || { echo "FAIL: korval2.exe still runs after Salir"; status=1; }
 app=

@@ -2,22 +2,10 @@
 
 #include "events.h"
 #include "runtimeerror.h"
-#include "screenreader.h"
 #include "tabcycle.h"
 
 #include <stdexcept>
 #include <vector>
-
-namespace {
-
-const form::ControlSpec &control(std::string_view name)
-{
-    const form::ControlSpec *spec = form::findControl(name);
-    REQUIRE(spec);
-    return *spec;
-}
-
-} // namespace
 
 // Tab visits boxes and buttons only, Text7 before Text3, and wraps around both ways; from a
 // control outside the cycle (a label, the form itself) it starts at either end.
@@ -36,42 +24,6 @@ TEST_CASE("tab cycle")
     CHECK(form::nextInTabCycle("Text3", false).name == "Text7");
     CHECK(form::nextInTabCycle("Label1", true).name == "Command1");
     CHECK(form::nextInTabCycle("", false).name == "Text12");
-}
-
-TEST_CASE("screen-reader texts")
-{
-    const struct {
-        const char *control, *name, *description;
-    } cases[] = {
-        {"Text1", "Respuesta 1 de 11", "tabla 1, casilla 1"},
-        {"Text7", "Respuesta 6 de 11", "tabla 2, casilla 3"},
-        {"Text8", "Respuesta 7 de 11", "tabla 4, casilla 1"},
-        {"Text12", "Respuesta 11 de 11", "tabla 4, casilla 5"},
-        {"Picture3", "Tabla 3 de símbolos", ""},
-        {"Picture5", "Lista de palabras correctas",
-         "Palabras correctas: DIODO, DIODO VARICAP, FOTODIODO, JFETN, JFETP, LED, TRANSFORMADOR "
-         "CON NÚCLEO, TRANSISTOR NPN, TRANSISTOR PNP, UNIJUNTURA, ZENER."},
-        {"Command3", "Salir", ""},
-        {"Label3", "ESCRIBIR EN MAYÚSCULAS", ""},
-    };
-    for (const auto &row : cases) {
-        INFO(std::string(row.control));
-        CHECK(form::screenReaderName(control(row.control)) == row.name);
-        CHECK(form::screenReaderDescription(control(row.control)) == row.description);
-    }
-
-    // Listening to a box or a symbol table gives no answer away.
-    const char *answers[] = {"TRANSFORMADOR", "DIODO",      "VARICAP", "LED", "ZENER",
-                             "UNIJUNTURA",    "TRANSISTOR", "NPN",     "PNP", "JFET"};
-    for (const form::ControlSpec &spec : form::controls) {
-        if (spec.kind != form::Kind::TextBox && spec.kind != form::Kind::PictureBox)
-            continue;
-        const std::string heard =
-            form::screenReaderName(spec) + " " + form::screenReaderDescription(spec);
-        for (const char *answer : answers)
-            CHECK_MESSAGE((spec.name == "Picture5" || heard.find(answer) == std::string::npos),
-                          std::string(spec.name), " names ", answer);
-    }
 }
 
 namespace {

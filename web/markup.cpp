@@ -43,13 +43,6 @@ std::string attribute(std::string_view name, std::string_view value)
     return " " + std::string(name) + "=\"" + escaped(value) + "\"";
 }
 
-bool holdsControls(const form::ControlSpec &spec)
-{
-    return std::any_of(
-        form::controls.begin(), form::controls.end(),
-        [&spec](const form::ControlSpec &other) { return other.container == spec.name; });
-}
-
 int tabPosition(const form::ControlSpec &spec)
 {
     static const auto cycle = form::tabCycle();
@@ -75,7 +68,9 @@ std::string element(const form::ControlSpec &spec)
 
     switch (spec.kind) {
     case form::Kind::PictureBox:
-        return "<div" + attributes + attribute("role", holdsControls(spec) ? "group" : "img") +
+        return "<div" + attributes +
+               attribute("role",
+                         form::screenReaderRole(spec) == form::Role::Group ? "group" : "img") +
                ">" + children(spec.name) + "</div>";
     case form::Kind::TextBox:
         // A corrected, completed or underlined word would change an answer or give one away (and

@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include "lookup.h"
+#include "screenreader.h"
 #include "text.h"
 
 #include <oleacc.h>
@@ -51,12 +52,37 @@ bool isSelf(const VARIANT &child)
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
-// The system's standard object for the control, with the name and description of our own.
+// What the core calls a control, as MSAA says it. The system's own objects would take a picture
+// box for a plain client area, and under Wine a button too.
+long msaaRole(form::Role role)
+{
+    switch (role) {
+    case form::Role::Text:
+        return ROLE_SYSTEM_TEXT;
+    case form::Role::Button:
+        return ROLE_SYSTEM_PUSHBUTTON;
+    case form::Role::Label:
+        return ROLE_SYSTEM_STATICTEXT;
+    case form::Role::Group:
+        return ROLE_SYSTEM_GROUPING;
+    case form::Role::Image:
+        break;
+    }
+    return ROLE_SYSTEM_GRAPHIC;
+}
+
+// What a control tells a screen reader: its texts, its role and the window procedure it had.
+struct Identity {
+    std::wstring name, description;
+    long role;
+    WNDPROC original;
+};
+
+// The system's standard object for the control, with the name, description and role of our own.
 class NamedAccessible final : public IAccessible, public IOleWindow {
 public:
-    NamedAccessible(HWND window, IAccessible *standard, const std::wstring &name,
-                    const std::wstring &description)
-        : m_window(window), m_standard(standard), m_name(name), m_description(description)
+    NamedAccessible(HWND window, IAccessible *standard, const Identity &identity)
+        : m_window(window), m_standard(standard), m_identity(identity)
     {
     }
 
@@ -90,17 +116,27 @@ public:
     }
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
-    // IAccessible: the name and the description are ours, all else the standard object's.
+    // IAccessible: the name, the description and the role are ours, all else the standard
+    // object's.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
     {
-        return isSelf(child) ? text(m_name, name) : m_standard->get_accName(child, name);
+        return isSelf(child) ? text(m_identity.name, name) : m_standard->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
     {
-        if (!isSelf(child))
+        if (!isSelf(child) || m_identity.description.empty())
             return m_standard->get_accDescription(child, description);
-        return m_description.empty() ? m_standard->get_accDescription(child, description)
-                                     : text(m_description, description);
+        return text(m_identity.description, description);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
+    {
+        if (!isSelf(child))
+            return m_standard->get_accRole(child, role);
+        if (!role)
+            return E_POINTER;
+        role->vt = VT_I4;
+        role->lVal = m_identity.role;
+        return S_OK;
     }
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
@@ -138,10 +174,6 @@ public:
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
     {
         return m_standard->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
-    {
-        return m_standard->get_accRole(child, role);
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
     {
@@ -215,29 +247,22 @@ private:
     ULONG m_references = 1;
     HWND m_window;
     IAccessible *m_standard;
-    std::wstring m_name, m_description;
+    const Identity m_identity; // a copy: a client may hold the object past the window
 };
 
-// What a control with a name of its own keeps: its texts and the window procedure it had.
-struct Named {
-    std::wstring name, description;
-    WNDPROC original;
-};
+constexpr const wchar_t *identityProperty = L"KorvalAccessibleIdentity";
 
-constexpr const wchar_t *namedProperty = L"KorvalAccessibleName";
-
-LRESULT CALLBACK namedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK identifiedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto *named = static_cast<Named *>(GetPropW(window, namedProperty));
-    const WNDPROC original = named->original;
+    auto *identity = static_cast<Identity *>(GetPropW(window, identityProperty));
+    const WNDPROC original = identity->original;
     if (message == WM_GETOBJECT && DWORD(lParam) == DWORD(OBJID_CLIENT)) {
         const AccessibilityLibraries &libraries = AccessibilityLibraries::get();
         IAccessible *standard = nullptr;
         if (libraries.usable() &&
             SUCCEEDED(libraries.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible),
                                                reinterpret_cast<void **>(&standard)))) {
-            auto *accessible =
-                new NamedAccessible(window, standard, named->name, named->description);
+            auto *accessible = new NamedAccessible(window, standard, *identity);
             const LRESULT result = libraries.lresultFromObject(
                 __uuidof(IAccessible), wParam, static_cast<IAccessible *>(accessible));
             accessible->Release();
@@ -245,20 +270,22 @@ LRESULT CALLBACK namedWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
         }
     } else if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropW(window, namedProperty);
-        delete named;
+        RemovePropW(window, identityProperty);
+        delete identity;
     }
     return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
 } // namespace
 
-void giveAccessibleName(HWND control, std::string_view name, std::string_view description)
+void giveAccessibleIdentity(HWND control, const form::ControlSpec &spec)
 {
-    auto named = std::make_unique<Named>(Named{wide(name), wide(description), nullptr});
-    if (!SetPropW(control, namedProperty, named.get()))
+    auto identity = std::make_unique<Identity>(
+        Identity{wide(form::screenReaderName(spec)), wide(form::screenReaderDescription(spec)),
+                 msaaRole(form::screenReaderRole(spec)), nullptr});
+    if (!SetPropW(control, identityProperty, identity.get()))
         return;
-    named->original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(namedWindowProc)));
-    named.release();
+    identity->original = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(identifiedWindowProc)));
+    identity.release();
 }

@@ -5,7 +5,6 @@
 #include "fonts.h"
 #include "geometry.h"
 #include "runtimeerror.h"
-#include "screenreader.h"
 #include "tabcycle.h"
 #include "text.h"
 
@@ -132,9 +131,7 @@ void Form1::createControls()
         }
         if (traits.unlimitedText)
             SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
-        // Buttons and labels are read by their captions; the rest by names of their own.
-        if (const std::string name = form::screenReaderName(spec); name != spec.text)
-            giveAccessibleName(hwnd, name, form::screenReaderDescription(spec));
+        giveAccessibleIdentity(hwnd, spec);
         if (traits.beneath)
             SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
