@@ -316,10 +316,8 @@ TEST_CASE("version block and icon")
     UINT length = 0;
     REQUIRE(VerQueryValueW(block.data(), L"\\", &value, &length));
     const auto *fixed = static_cast<const VS_FIXEDFILEINFO *>(value);
-    CHECK(fixed->dwFileVersionMS == 0x00010000);
-    CHECK(fixed->dwFileVersionLS == 0);
-    CHECK(fixed->dwProductVersionMS == 0x00010000);
-    CHECK(fixed->dwProductVersionLS == 0);
+    CHECK(std::tuple(fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
+                     fixed->dwProductVersionLS) == std::tuple(0x00010000u, 0u, 0x00010000u, 0u));
     REQUIRE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length));
     CHECK(*static_cast<const WORD *>(value) == 0x0C0A); // Spanish (Spain)
     for (const wchar_t *name : {L"\\StringFileInfo\\0C0A04B0\\FileVersion",
@@ -345,10 +343,8 @@ TEST_CASE("version block and icon")
     REQUIRE(count == 3);
     const auto *entries = reinterpret_cast<const Entry *>(icon + 6);
     const int expected[3][2] = {{32, 1}, {32, 4}, {16, 4}}; // size, bits per pixel
-    for (int i = 0; i < 3; ++i) {
-        CHECK(entries[i].width == expected[i][0]);
-        CHECK(entries[i].height == expected[i][0]);
-        CHECK(entries[i].bits == expected[i][1]);
-    }
+    for (int i = 0; i < 3; ++i)
+        CHECK(std::tuple(entries[i].width, entries[i].height, entries[i].bits) ==
+              std::tuple(expected[i][0], expected[i][0], expected[i][1]));
     FreeLibrary(module);
 }
