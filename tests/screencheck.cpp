@@ -33,18 +33,29 @@ QString qs(std::string_view text)
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// Where a control lies in the window, in screenshot pixels. Borders of picture boxes are
-// 2 pixels at 96 dpi; a front-end may scale them or not, so a scaled rectangle is good to a
-// pixel.
+// The client area of a picture box, or of the form when there is none, in screenshot pixels.
+// Borders of picture boxes are 2 pixels at 96 dpi; a front-end may scale them or not, so a
+// scaled rectangle is good to a pixel.
+QRectF clientRect(std::string_view pictureBox, double scale)
+{
+    const form::ControlSpec *box = form::findControl(pictureBox);
+    if (!box) {
+        const form::PixelRect form = form::formClientArea();
+        return QRectF(0, 0, form.width * scale, form.height * scale);
+    }
+    const form::PixelRect outer = form::pixelRect(*box), inner = form::clientArea(*box);
+    return QRectF(QPointF(outer.left + form::pictureBoxBorder, outer.top + form::pictureBoxBorder) *
+                      scale,
+                  QSizeF(inner.width, inner.height) * scale);
+}
+
+// Where a control lies in the window, in screenshot pixels.
 QRectF windowRect(const form::ControlSpec &spec, double scale)
 {
     const form::PixelRect rect = form::pixelRect(spec);
-    QPointF origin(rect.left, rect.top);
-    if (!spec.container.empty()) {
-        const form::PixelRect box = form::pixelRect(*form::findControl(spec.container));
-        origin += QPointF(box.left + form::pictureBoxBorder, box.top + form::pictureBoxBorder);
-    }
-    return QRectF(origin * scale, QSizeF(rect.width, rect.height) * scale);
+    return QRectF(clientRect(spec.container, scale).topLeft() +
+                      QPointF(rect.left, rect.top) * scale,
+                  QSizeF(rect.width, rect.height) * scale);
 }
 
 std::array<int, 3> mean(const QImage &image, QRect area)
@@ -74,15 +85,7 @@ void checkPicture(const QImage &shot, const QString &assets, std::string_view na
 {
     const QImage picture =
         QImage(assets + "/" + qs(name) + ".bmp").convertToFormat(QImage::Format_RGB32);
-    QRectF client(QPointF(), shot.size());
-    if (name != form::formName) {
-        const form::ControlSpec &box = *form::findControl(name);
-        const form::PixelRect outer = form::pixelRect(box), inner = form::clientArea(box);
-        client = QRectF(
-            QPointF(outer.left + form::pictureBoxBorder, outer.top + form::pictureBoxBorder) *
-                scale,
-            QSizeF(inner.width, inner.height) * scale);
-    }
+    const QRectF client = clientRect(name, scale);
     const int block = scale == 1.0 ? 1 : 4;
     int compared = 0, wrong = 0;
     for (int y = 0; y + block <= picture.height(); y += block)
