@@ -21,9 +21,8 @@ private:
 };
 
 // Screen readers get each picture box as a named group of the answer boxes it holds, or as an
-// image when it holds none. Qt would
-// offer a QFrame as a window frame, and Orca takes such a frame for the window of the box that
-// has the focus, finds it inactive and says nothing.
+// image when it holds none. Qt would offer a QFrame as a window frame, and Orca takes such a
+// frame for the window of the box that has the focus, finds it inactive and says nothing.
 QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object);
 
 // A push button that Enter activates too, as Space does: outside a dialog Qt leaves Enter to
