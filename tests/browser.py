@@ -38,7 +38,6 @@ cdp = browser.execute_cdp_cmd
 js = browser.execute_script
 
 
-
 def table(name):
     """The lines of a table that the scenarios share, without its comments."""
     with open(os.path.join(os.path.dirname(__file__), name), encoding="utf-8") as lines:
