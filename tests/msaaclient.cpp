@@ -17,7 +17,11 @@
 
 namespace {
 
-using Controls = std::map<std::wstring, IAccessible *>;
+struct Control {
+    HWND window;
+    IAccessible *accessible;
+};
+using Controls = std::map<std::wstring, Control>;
 
 int failures = 0;
 
@@ -84,18 +88,18 @@ BOOL CALLBACK collect(HWND window, LPARAM controls)
     accessible->get_accRole(self(), &role);
     const std::wstring named = take(name);
     std::printf("%s|%s|%s\n", kind(role), utf8(named).c_str(), utf8(take(description)).c_str());
-    IAccessible *&slot = (*reinterpret_cast<Controls *>(controls))[named];
-    if (slot) // another control of the same name, an unnamed label say
-        slot->Release();
-    slot = accessible;
+    Control &slot = (*reinterpret_cast<Controls *>(controls))[named];
+    if (slot.accessible) // another control of the same name, an unnamed label say
+        slot.accessible->Release();
+    slot = {window, accessible};
     return TRUE;
 }
 
-IAccessible *find(const Controls &controls, const std::wstring &name)
+const Control *find(const Controls &controls, const std::wstring &name)
 {
     const auto found = controls.find(name);
     check(found != controls.end(), L"no control named " + name);
-    return found == controls.end() ? nullptr : found->second;
+    return found == controls.end() ? nullptr : &found->second;
 }
 
 std::wstring boxName(std::size_t k)
@@ -105,12 +109,10 @@ std::wstring boxName(std::size_t k)
 
 void press(const Controls &controls, const wchar_t *button)
 {
-    IAccessible *accessible = find(controls, button);
-    HWND window = nullptr;
     // Wine's standard objects have no default action; the button is then clicked directly.
-    if (accessible && accessible->accDoDefaultAction(self()) == E_NOTIMPL &&
-        SUCCEEDED(WindowFromAccessibleObject(accessible, &window)))
-        SendMessageW(window, BM_CLICK, 0, 0);
+    if (const Control *control = find(controls, button);
+        control && FAILED(control->accessible->accDoDefaultAction(self())))
+        SendMessageW(control->window, BM_CLICK, 0, 0);
 }
 
 } // namespace
@@ -134,20 +136,20 @@ int wmain()
         const std::wstring answer(quiz::answerKey[k].expected.begin(),
                                   quiz::answerKey[k].expected.end());
         BSTR value = SysAllocString(answer.c_str());
-        if (IAccessible *box = find(controls, boxName(k)))
-            check(SUCCEEDED(box->put_accValue(self(), value)), L"set " + boxName(k));
+        if (const Control *box = find(controls, boxName(k)))
+            check(SUCCEEDED(box->accessible->put_accValue(self(), value)), L"set " + boxName(k));
         SysFreeString(value);
     }
     press(controls, L"PRUEBA");
     for (std::size_t k = 0; k < quiz::answerKey.size(); ++k) {
         BSTR value = nullptr;
-        if (IAccessible *box = find(controls, boxName(k)))
-            box->get_accValue(self(), &value);
+        if (const Control *box = find(controls, boxName(k)))
+            box->accessible->get_accValue(self(), &value);
         check(take(value) == L"BIEN", boxName(k) + L" reads BIEN after PRUEBA");
     }
     press(controls, L"Salir");
-    for (auto &[name, accessible] : controls)
-        accessible->Release();
+    for (auto &[name, control] : controls)
+        control.accessible->Release();
     CoUninitialize();
     std::fwprintf(stderr, L"msaaclient: %d failures\n", failures);
     return failures ? 1 : 0;
