@@ -11,7 +11,7 @@ trap 'kill ${app:-} $xvfb_pid 2>/dev/null' EXIT
 "$wine" "$program" &
 app=$!
 status=0
-found=$("$wine" "$client") || status=$?
+found=$("$wine" "$client" | tr -d '\r') || status=$?
 echo "$found"
 if missing=$(grep -v '^#' "$(dirname "$0")/heard.txt" | grep -vxF -e "$found"); then
     echo "FAIL: not heard:"$'\n'"$missing"

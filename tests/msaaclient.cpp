@@ -12,6 +12,7 @@
 #include <oleacc.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <map>
 #include <string>
 
@@ -48,14 +49,6 @@ std::wstring take(BSTR text)
     return taken;
 }
 
-std::string utf8(const std::wstring &text)
-{
-    std::string out(text.size() * 3, '\0');
-    out.resize(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(),
-                                   int(out.size()), nullptr, nullptr));
-    return out;
-}
-
 // The roles that a screen reader tells apart here.
 const char *kind(const VARIANT &role)
 {
@@ -87,7 +80,7 @@ BOOL CALLBACK collect(HWND window, LPARAM controls)
     accessible->get_accDescription(self(), &description);
     accessible->get_accRole(self(), &role);
     const std::wstring named = take(name);
-    std::printf("%s|%s|%s\n", kind(role), utf8(named).c_str(), utf8(take(description)).c_str());
+    std::wprintf(L"%hs|%ls|%ls\n", kind(role), named.c_str(), take(description).c_str());
     Control &slot = (*reinterpret_cast<Controls *>(controls))[named];
     if (slot.accessible) // another control of the same name, an unnamed label say
         slot.accessible->Release();
@@ -119,7 +112,7 @@ void press(const Controls &controls, const wchar_t *button)
 
 int wmain()
 {
-    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stdout), _O_U8TEXT);
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     HWND form = nullptr;
     for (int tries = 0; !form && tries < 400; ++tries, Sleep(50))
