@@ -52,17 +52,6 @@ struct Window {
 
 } // namespace
 
-// Labels lie under everything: Picture5 covers Label4's last row.
-TEST_CASE("labels beneath")
-{
-    Window window;
-    const form::PixelRect picture5 = form::pixelRect(*form::findControl("Picture5"), systemDpi());
-    CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top},
-                                 CWP_SKIPINVISIBLE) == window["Picture5"]);
-    CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top - 1},
-                                 CWP_SKIPINVISIBLE) == window["Label4"]);
-}
-
 namespace {
 
 // The font a control draws with: its height in pixels (the em), weight and slant.
@@ -181,24 +170,48 @@ TEST_CASE("the program's loop and its status")
     }
 }
 
-// Colours as the user sees them: the system colours the table names, read off the screen; the
-// text of a box on the box's own colour.
-TEST_CASE("colours and captions")
+// The window as the user sees it: labels under everything (Picture5 covers Label4's last row),
+// the fonts, the system colours the table names read off the screen, every caption whole, the text
+// of a box on the box's own colour, and the dotted focus rectangle on "PRUEBA" while it has the
+// focus, and only then.
+TEST_CASE("the window as it shows")
 {
     Window window;
+    const form::PixelRect picture5 = form::pixelRect(*form::findControl("Picture5"), systemDpi());
+    CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top},
+                                 CWP_SKIPINVISIBLE) == window["Picture5"]);
+    CHECK(ChildWindowFromPointEx(window.form.hwnd(), {picture5.left + 4, picture5.top - 1},
+                                 CWP_SKIPINVISIBLE) == window["Label4"]);
+
+    const bool at120 = systemDpi() == 120;
+    const struct {
+        const char *control;
+        int at96, at120;
+        bool bold, italic;
+    } fonts[] = {
+        {"Label1", 13, 16, true, false}, {"Label2", 11, 14, true, false},
+        {"Label3", 11, 14, false, true}, {"Label4", 11, 14, false, true},
+        {"Text5", 11, 14, false, false}, {"Command1", 11, 14, false, false},
+    };
+    for (const auto &row : fonts) {
+        INFO(std::string(row.control));
+        CHECK(fontOf(window[row.control]) ==
+              std::tuple(at120 ? row.at120 : row.at96, row.bold, row.italic));
+    }
+
     RECT picture2;
     GetClientRect(window["Picture2"], &picture2);
     const struct {
         const char *control;
         POINT at;
         COLORREF colour;
-    } cases[] = {
+    } colours[] = {
         {"Text12", {5, 5}, GetSysColor(COLOR_INACTIVECAPTION)},
         {"Label3", {2, 2}, GetSysColor(COLOR_ACTIVEBORDER)},
         {"Label4", {2, 2}, GetSysColor(COLOR_APPWORKSPACE)},
         {"Picture2", {30, picture2.bottom - 3}, GetSysColor(COLOR_HIGHLIGHTTEXT)},
     };
-    for (const auto &row : cases) {
+    for (const auto &row : colours) {
         INFO(std::string(row.control));
         CHECK(pixel(window[row.control], row.at.x, row.at.y) == row.colour);
     }
@@ -233,12 +246,7 @@ TEST_CASE("colours and captions")
         }
     CHECK(ink > 10);
     CHECK(windowColour == 0);
-}
 
-// "PRUEBA" shows the dotted focus rectangle while it has the focus, and only then.
-TEST_CASE("focus rectangle")
-{
-    Window window;
     RECT button;
     GetClientRect(window["Command1"], &button);
     const auto marked = [&] {
@@ -251,26 +259,6 @@ TEST_CASE("focus rectangle")
     SetFocus(window["Command2"]);
     window.pump();
     CHECK(marked() == 0);
-}
-
-TEST_CASE("fonts")
-{
-    Window window;
-    const bool at120 = systemDpi() == 120;
-    const struct {
-        const char *control;
-        int at96, at120;
-        bool bold, italic;
-    } cases[] = {
-        {"Label1", 13, 16, true, false}, {"Label2", 11, 14, true, false},
-        {"Label3", 11, 14, false, true}, {"Label4", 11, 14, false, true},
-        {"Text5", 11, 14, false, false}, {"Command1", 11, 14, false, false},
-    };
-    for (const auto &row : cases) {
-        INFO(std::string(row.control));
-        CHECK(fontOf(window[row.control]) ==
-              std::tuple(at120 ? row.at120 : row.at96, row.bold, row.italic));
-    }
 }
 
 // A move to a screen of another resolution scales the whole window as one: places, fonts and
