@@ -5,17 +5,11 @@
 
 #include <vector>
 
-// Tab visits boxes and buttons only, Text7 before Text3, and wraps around both ways; from a
-// control outside the cycle (a label, the form itself) it starts at either end.
+// Tab wraps around both ways and leads from Text1 to Text7 before Text3; from a control outside
+// the cycle (a label, the form itself) it starts at either end. (The order as a whole is what the
+// windows show: the Qt test walks it by keys, the real-window scenario steps through it.)
 TEST_CASE("tab cycle")
 {
-    const std::vector<std::string_view> expected = {
-        "Command1", "Command2", "Command3", "Text1", "Text7",  "Text3",  "Text4",
-        "Text5",    "Text6",    "Text8",    "Text9", "Text10", "Text11", "Text12"};
-    std::vector<std::string_view> cycle;
-    for (const form::ControlSpec *spec : form::tabCycle())
-        cycle.push_back(spec->name);
-    CHECK(cycle == expected);
     CHECK(form::nextInTabCycle("Text12", true).name == "Command1");
     CHECK(form::nextInTabCycle("Command1", false).name == "Text12");
     CHECK(form::nextInTabCycle("Text1", true).name == "Text7");
