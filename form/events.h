@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checkresult.h"
 #include "commands.h"
 
 #include <array>
@@ -47,9 +48,13 @@ protected:
     // Shows the standard run-time error report (UTF-8), then ends the program with
     // runtimeErrorStatus.
     virtual void endWithRuntimeError(const std::string &message) = 0;
+    // Has screen readers say what a command did (UTF-8), politely and without moving the focus.
+    virtual void announce(const std::string &text) = 0;
+    // Hears what a "PRUEBA" found, after its announcement.
+    virtual void checked(const CheckResult &) {}
 
-    void Command1_Click() { quiz::checkAnswers(*this); }
-    void Command2_Click() { quiz::clearAnswers(*this); }
+    void Command1_Click();
+    void Command2_Click();
     void Command3_Click() { quiz::exitProgram(*this); }
 };
 

@@ -1,6 +1,5 @@
 #include "controls.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -22,11 +21,19 @@ void PictureBox::paintEvent(QPaintEvent *event)
     QFrame::paintEvent(event);
 }
 
-QAccessibleInterface *pictureBoxAccessible(const QString &, QObject *object)
+Announcement::Announcement(QWidget *parent) : QWidget(parent)
 {
-    if (auto *box = dynamic_cast<PictureBox *>(object))
-        return new QAccessibleWidget(box, box->accessibleRole());
-    return nullptr;
+    setObjectName(QStringLiteral("announcement"));
+    setGeometry(0, 0, 0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    hide();
+}
+
+void Announcement::say(const QString &text)
+{
+    hide();
+    setAccessibleName(text);
+    show();
 }
 
 void CommandButton::keyPressEvent(QKeyEvent *event)

@@ -20,10 +20,14 @@ private:
     QAccessible::Role m_role;
 };
 
-// Screen readers get each picture box as a named group of the answer boxes it holds, or as an
-// image when it holds none. Qt would offer a QFrame as a window frame, and Orca takes such a
-// frame for the window of the box that has the focus, finds it inactive and says nothing.
-QAccessibleInterface *pictureBoxAccessible(const QString &className, QObject *object);
+// What a command did, for screen readers only: a widget with no area that they meet as a
+// notification named with the text. It shows anew for every announcement, which is what Orca
+// speaks; a changed name alone reaches no screen reader through Qt 6.4.
+class Announcement : public QWidget {
+public:
+    explicit Announcement(QWidget *parent);
+    void say(const QString &text);
+};
 
 // A push button that Enter activates too, as Space does: outside a dialog Qt leaves Enter to
 // default buttons, and this window has none.

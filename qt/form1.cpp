@@ -40,7 +40,8 @@ void setBackground(QWidget *widget, QPalette::ColorRole role, std::uint32_t colo
 } // namespace
 
 Form1::Form1(QWidget *parent)
-    : QWidget(parent), m_background(picture(form::formName, form::formClientArea().height))
+    : QWidget(parent), m_background(picture(form::formName, form::formClientArea().height)),
+      m_announcement(new Announcement(this))
 {
     setObjectName(qs(form::formName));
     setWindowTitle(qs(form::formCaption));
@@ -158,6 +159,11 @@ void Form1::setText(std::string_view box, std::u16string_view text)
 void Form1::endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+void Form1::announce(const std::string &text)
+{
+    m_announcement->say(QString::fromStdString(text));
 }
 
 void Form1::endWithRuntimeError(const std::string &message)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QWidget>
 
+class Announcement;
 class QLineEdit;
 
 // The drill's one window, built from the layout table.
@@ -19,6 +20,7 @@ public:
 
 protected:
     void endWithRuntimeError(const std::string &message) override;
+    void announce(const std::string &text) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
@@ -27,4 +29,5 @@ private:
     QLineEdit *answerBox(std::string_view name) const;
 
     QImage m_background;
+    Announcement *m_announcement;
 };

@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "controls.h"
+#include "accessibility.h"
 #include "fonts.h"
 #include "spanish.h"
 #include "version.h"
@@ -40,7 +40,7 @@ void prepareApplication(QApplication &app)
     QApplication::setApplicationVersion(QStringLiteral(KORVAL_VERSION_TEXT));
     QApplication::setStyle(QStringLiteral("windows"));
     useSpanish(app);
-    QAccessible::installFactory(pictureBoxAccessible);
+    QAccessible::installFactory(accessibleControl);
     QApplication::setFont(controlFont(form::windowFont));
 }
 

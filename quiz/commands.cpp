@@ -1,13 +1,16 @@
 #include "commands.h"
 
-#include "answerkey.h"
-
 namespace quiz {
 
-void checkAnswers(Form &form)
+void checkAnswers(Form &form, const Judged &judged)
 {
-    for (const AnswerSlot &slot : answerKey)
-        form.setText(slot.box, verdict(form.text(slot.box), slot.expected));
+    for (const AnswerSlot &slot : answerKey) {
+        const std::u16string typed = form.text(slot.box);
+        const std::u16string_view said = verdict(typed, slot.expected);
+        if (judged)
+            judged(slot, typed, said);
+        form.setText(slot.box, said);
+    }
 }
 
 void clearAnswers(Form &form)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "answerkey.h"
+
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +18,14 @@ public:
     virtual void endProgram() = 0;
 };
 
+// Hears each judgement of "PRUEBA": the box's slot, what the learner typed and the verdict, just
+// before the verdict replaces the typed text.
+using Judged = std::function<void(const AnswerSlot &slot, std::u16string_view typed,
+                                  std::u16string_view verdict)>;
+
 // "PRUEBA": each box in key order is read, judged and overwritten with its verdict before the
 // next one is read.
-void checkAnswers(Form &form);
+void checkAnswers(Form &form, const Judged &judged = nullptr);
 
 // "BORRAR": every answer box becomes empty.
 void clearAnswers(Form &form);

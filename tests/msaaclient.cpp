@@ -2,7 +2,9 @@
 // Windows screen reader has it. It prints what it finds, a control a line (kind|name|description,
 // in UTF-8), for the caller to compare with what must be heard. Then it works the drill through
 // the accessible objects alone: every box filled through its value, "PRUEBA" pressed, every box
-// read back as "BIEN", and "Salir". Exits 0 when the drill holds.
+// read back as "BIEN", "BORRAR" pressed, and "Salir". Meanwhile it hooks the program's live-region
+// changes, as NVDA does, and reads what each says: after "PRUEBA" and "BORRAR" what they did,
+// with the focus still on the button. Exits 0 when the drill holds.
 #include "answerkey.h"
 
 #include <windows.h>
@@ -15,6 +17,7 @@
 #include <cwchar>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,6 +28,7 @@ struct Control {
 using Controls = std::map<std::wstring, Control>;
 
 int failures = 0;
+std::vector<std::wstring> liveTexts; // what the live-region changes said, in order
 
 void check(bool ok, const std::wstring &what)
 {
@@ -100,12 +104,47 @@ std::wstring boxName(std::size_t k)
     return L"Respuesta " + std::to_wstring(k + 1) + L" de 11";
 }
 
+void CALLBACK liveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                                DWORD)
+{
+    IAccessible *accessible = nullptr;
+    VARIANT which{};
+    BSTR name = nullptr;
+    if (SUCCEEDED(
+            AccessibleObjectFromEvent(window, DWORD(object), DWORD(child), &accessible, &which))) {
+        accessible->get_accName(which, &name);
+        accessible->Release();
+    }
+    liveTexts.push_back(take(name));
+}
+
 void press(const Controls &controls, const wchar_t *button)
 {
     // Wine's standard objects have no default action; the button is then clicked directly.
     if (const Control *control = find(controls, button);
         control && FAILED(control->accessible->accDoDefaultAction(self())))
         SendMessageW(control->window, BM_CLICK, 0, 0);
+}
+
+// Presses a button, then waits for the live-region change, which must say that text, and finds
+// the focus still on the button.
+void pressAndHear(const Controls &controls, const wchar_t *button, const std::wstring &said)
+{
+    liveTexts.clear();
+    press(controls, button);
+    MSG message;
+    for (int tries = 0; liveTexts.empty() && tries < 100; ++tries, Sleep(20))
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    check(liveTexts.size() == 1 && liveTexts.front() == said,
+          std::wstring(button) + L" announces " + said);
+    const Control *pressed = find(controls, button);
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    check(pressed &&
+              GetGUIThreadInfo(GetWindowThreadProcessId(pressed->window, nullptr), &thread) &&
+              thread.hwndFocus == pressed->window,
+          L"the focus stays on " + std::wstring(button));
 }
 
 } // namespace
@@ -121,6 +160,11 @@ int wmain()
         std::fwprintf(stderr, L"FAIL: no window\n");
         return 1;
     }
+    DWORD process = 0;
+    GetWindowThreadProcessId(form, &process);
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        liveRegionChanged, process, 0, WINEVENT_OUTOFCONTEXT);
     Controls controls;
     EnumChildWindows(form, collect, reinterpret_cast<LPARAM>(&controls));
     std::fflush(stdout);
@@ -133,13 +177,15 @@ int wmain()
             check(SUCCEEDED(box->accessible->put_accValue(self(), value)), L"set " + boxName(k));
         SysFreeString(value);
     }
-    press(controls, L"PRUEBA");
+    pressAndHear(controls, L"PRUEBA", L"Comprobado: BIEN en 11 de 11.");
     for (std::size_t k = 0; k < quiz::answerKey.size(); ++k) {
         BSTR value = nullptr;
         if (const Control *box = find(controls, boxName(k)))
             box->accessible->get_accValue(self(), &value);
         check(take(value) == L"BIEN", boxName(k) + L" reads BIEN after PRUEBA");
     }
+    pressAndHear(controls, L"BORRAR", L"Respuestas borradas.");
+    UnhookWinEvent(hook);
     press(controls, L"Salir");
     for (auto &[name, control] : controls)
         control.accessible->Release();

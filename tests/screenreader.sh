@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # What a blind learner hears: the real window with Debian's own screen reader, Orca, in Spanish,
 # in a display, a session bus and a process namespace of its own, so that no other Orca of this
-# user is touched. Orca's debug log holds every line it would speak and show on the braille line.
-#   screenreader.sh KORVAL2
-# Start, Enter on "PRUEBA", then Tab to the first answer box and on to the next. Orca must speak
-# "PRUEBA" as a button, the first box's name and place, its verdict (spoken, or on the braille
-# line while Orca drops a box's last character), and then Text7's name, which comes before Text3.
+# user is touched. Orca's debug log holds every line it speaks. One scenario for every front-end;
+# what starts the program is the launcher.
+#   screenreader.sh LAUNCHER...
+# From "PRUEBA", Tab to Respuesta 1 and type a wrong answer, on to Respuesta 6 and type the right
+# one, Tab away and back, Shift+Tab back to "PRUEBA" and press it, Tab to both boxes, Shift+Tab to
+# "BORRAR" and press it, then Tab once more. Orca must speak each box's name, place and whole
+# text, never a shorter piece of it, both announcements, and after each the button next to the
+# one pressed: the focus stayed where it was.
 set -euo pipefail
 if [[ ${1:-} != --inside ]]; then
     exec unshare --pid --fork --mount-proc dbus-run-session -- bash "$0" --inside "$@"
 fi
-program=$2
+shift
 home=$(mktemp -d)
 trap 'kill ${app:-} ${orca:-} ${xvfb_pid:-} 2>/dev/null; rm -rf "$home"' EXIT
 mkdir -p "$home"/{config,data,cache,runtime,orca}
@@ -32,27 +35,50 @@ sys.exit(0 if any(a and a.name == "orca" for a in pyatspi.Registry.getDesktop(0)
 for _ in $(seq 100); do registered && break; sleep 0.2; done
 registered || { echo "FAIL: Orca did not come up"; exit 1; }
 
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" &
 app=$!
-window=$(wait_for_form1 20) || { echo "FAIL: no window"; exit 1; }
+window=$(wait_for_form1 30) || { echo "FAIL: no window"; exit 1; }
 xdotool windowfocus --sync "$window"
-sleep 2
-for key in Return Tab Tab Tab Tab; do
-    xdotool key "$key"
+sleep 3
+for step in Tab Tab Tab =LED Tab =ZENER Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
+    Return Tab Tab Tab Tab shift+Tab shift+Tab shift+Tab Return Tab; do
+    case $step in
+    =*) xdotool type --delay 100 "${step#=}" ;;
+    *) xdotool key "$step" ;;
+    esac
     sleep 1
 done
 kill "$orca" # it writes its log out as it ends
 wait "$orca" || true
 orca=
 
+# What Orca spoke, a line each, without its key echoes ("tab", "intro", "mayúsculas izquierda").
+spoken=$(sed -nE "s/^.* - SPEECH OUTPUT: '(.*)'( ?\{.*)?$/\1/p" "$log" | grep -vE ' $')
 status=0
+# Each pattern must match a run of consecutive spoken lines, joined by "|".
 heard() {
-    grep -qE "$1" "$log" || { echo "FAIL: Orca did not say $2"; status=1; }
+    if ! tr '\n' '|' <<<"$spoken" | grep -qE "(^|\|)$1(\||$)"; then
+        echo "FAIL: Orca did not say $2"
+        status=1
+    fi
 }
-heard "SPEECH OUTPUT: 'PRUEBA botón" '"PRUEBA" as a button'
-heard "SPEECH OUTPUT: 'Respuesta 1 de 11" "the first box's name"
-heard "SPEECH OUTPUT: 'tabla 1, casilla 1" "the first box's place"
-heard "SPEECH OUTPUT: 'ERROR'|BRAILLE LINE: .*Respuesta 1 de 11 ERROR" "the first box's verdict"
-heard "SPEECH OUTPUT: 'Respuesta 6 de 11" "the name of Text7, the next box"
-((status == 0)) || grep -E "SPEECH OUTPUT|BRAILLE LINE" "$log" | grep -vE "OUTPUT: '(intro|tab) '"
+heard "PRUEBA botón de pulsación\." '"PRUEBA" as a button'
+heard "Respuesta 1 de 11 (texto|entrada)\.?\|tabla 1, casilla 1\." "the first box's name and place"
+heard "Respuesta 6 de 11 (texto|entrada)\.?\|ZENER\|seleccionado\." "the right answer whole"
+heard "Respuesta 1 de 11 (texto|entrada)\.?\|LED\|seleccionado\." "the wrong answer whole"
+heard "(notificación )?Comprobado: BIEN en 1 de 11\. ERROR en las respuestas 1, 2, 3, 4, 5, 7, 8, 9, 10 y 11\.\|BORRAR botón de pulsación\." \
+    "what PRUEBA did, the focus unmoved"
+heard "Respuesta 1 de 11 (texto|entrada)\.?\|ERROR\|seleccionado\." "the first box's verdict whole"
+heard "Respuesta 6 de 11 (texto|entrada)\.?\|BIEN\|seleccionado\." "the sixth box's verdict whole"
+heard "(notificación )?Respuestas borradas\.\|Salir botón de pulsación\." \
+    "what BORRAR did, the focus unmoved"
+for word in LED ZENER ERROR BIEN; do
+    for ((length = 1; length < ${#word}; ++length)); do
+        if grep -qxF "${word:0:length}" <<<"$spoken"; then
+            echo "FAIL: Orca said ${word:0:length} for $word"
+            status=1
+        fi
+    done
+done
+((status == 0)) || echo "$spoken"
 exit $status

@@ -1,8 +1,10 @@
 #include "testing.h"
 
 #include "events.h"
+#include "scorm.h"
 #include "tabcycle.h"
 
+#include <map>
 #include <vector>
 
 // Tab wraps around both ways and leads from Text1 to Text7 before Text3; from a control outside
@@ -20,32 +22,87 @@ TEST_CASE("tab cycle")
 
 namespace {
 
-// A window whose every box fails with an exception of no standard type; it keeps the reports it
-// shows. (The report of a box gone missing, a standard exception, is each front-end's test's.)
-struct FailingForm : form::Form1Events {
-    std::vector<std::string> reports;
+// The window as plain strings: every box empty, or every one failing with an exception of no
+// standard type. It keeps the reports it shows and what it announces.
+struct Window : form::Form1Events {
+    std::map<std::string, std::u16string, std::less<>> boxes;
+    bool failing = false;
+    std::vector<std::string> reports, announcements;
     bool ended = false;
 
-    std::u16string text(std::string_view) const override { throw 42; }
-    void setText(std::string_view, std::u16string_view) override { throw 42; }
+    std::u16string text(std::string_view box) const override
+    {
+        return failing ? throw 42 : boxes.at(std::string(box));
+    }
+    void setText(std::string_view box, std::u16string_view text) override
+    {
+        failing ? throw 42 : void(boxes[std::string(box)] = text);
+    }
     void endProgram() override { ended = true; }
     void endWithRuntimeError(const std::string &message) override { reports.push_back(message); }
+    void announce(const std::string &text) override { announcements.push_back(text); }
 };
 
 } // namespace
 
-// An error raised by a button's handler, of whatever type, is reported once in Spanish and goes
-// no further; a control without a handler runs nothing.
+// After "PRUEBA" a screen reader hears the verdicts counted and the wrong boxes by number, after
+// "BORRAR" that the boxes are empty.
+TEST_CASE("announcements")
+{
+    const struct {
+        const char *tag;
+        std::size_t wrongFrom; // the boxes from this slot on hold something else
+        std::string_view said;
+    } cases[] = {
+        {"all right", 11, "Comprobado: BIEN en 11 de 11."},
+        {"one wrong", 10, "Comprobado: BIEN en 10 de 11. ERROR en la respuesta 11."},
+        {"two wrong", 9, "Comprobado: BIEN en 9 de 11. ERROR en las respuestas 10 y 11."},
+        {"all wrong, empty boxes", 0,
+         "Comprobado: BIEN en 0 de 11. ERROR en las respuestas 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 y "
+         "11."},
+    };
+    for (const auto &row : cases) {
+        INFO(row.tag);
+        Window window;
+        for (std::size_t k = 0; k < quiz::answerKey.size(); ++k)
+            window.boxes[std::string(quiz::answerKey[k].box)] =
+                k < row.wrongFrom ? quiz::answerKey[k].expected : u"";
+        window.click("Command1");
+        window.click("Command2");
+        CHECK(window.announcements ==
+              std::vector<std::string>{std::string(row.said), "Respuestas borradas."});
+    }
+}
+
+// An error raised by a button's handler, of whatever type, is reported in Spanish and goes
+// no further, and nothing is announced; a control without a handler runs nothing.
 TEST_CASE("run-time errors")
 {
-    FailingForm form;
-    form.click("Command2");
-    CHECK(form.reports ==
-          std::vector<std::string>{"Se ha producido un error en tiempo de ejecución."});
-    form.click("Text3");
-    form.click("Label1");
-    CHECK(form.reports.size() == 1);
-    CHECK(!form.ended);
-    form.click("Command3");
-    CHECK(form.ended);
+    Window window;
+    window.failing = true;
+    window.click("Command1");
+    window.click("Command2");
+    CHECK(window.reports ==
+          std::vector<std::string>(2, "Se ha producido un error en tiempo de ejecución."));
+    window.click("Text3");
+    window.click("Label1");
+    CHECK(window.reports.size() == 2);
+    CHECK(window.announcements.empty());
+    CHECK(!window.ended);
+    window.click("Command3");
+    CHECK(window.ended);
+}
+
+// A learning platform keeps 255 characters of a response, never half of one; it is told the
+// session's length in hours, minutes and hundredths of seconds.
+TEST_CASE("learning platform")
+{
+    form::CheckResult result;
+    const std::u16string beyond = std::u16string(254, u'A') + u"\U0001D400";
+    result.record(quiz::answerKey[0], std::u16string(300, u'A'), u"ERROR");
+    result.record(quiz::answerKey[1], beyond, u"ERROR");
+    CHECK(result.responses[0] == std::u16string(255, u'A'));
+    CHECK(result.responses[1] == std::u16string(254, u'A'));
+    CHECK(form::scorm::timespan(3723456.7) == "0001:02:03.45");
+    CHECK(form::scorm::timespan(0) == "0000:00:00.00");
 }

@@ -135,7 +135,8 @@ void TestForm1::stackingAndCaptions()
 {
     QCOMPARE(m_form->childAt(500, 24), control("Picture5"));
     QCOMPARE(m_form->childAt(500, 23), control("Label4"));
-    for (QWidget *widget : m_form->findChildren<QWidget *>()) {
+    for (const form::ControlSpec &spec : form::controls) {
+        QWidget *widget = control(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
         QString caption;
         if (auto *label = qobject_cast<QLabel *>(widget))
             caption = label->text();

@@ -5,6 +5,7 @@
 #include "text.h"
 
 #include <oleacc.h>
+#include <uiautomationcore.h>
 
 #include <memory>
 #include <string>
@@ -23,6 +24,10 @@ struct AccessibilityLibraries {
         lookUp<decltype(LresultFromObject)>(oleacc, "LresultFromObject");
     decltype(SysAllocString) *allocString =
         lookUp<decltype(SysAllocString)>(oleaut32, "SysAllocString");
+    decltype(SysFreeString) *freeString =
+        lookUp<decltype(SysFreeString)>(oleaut32, "SysFreeString");
+    decltype(CoCreateInstance) *createInstance =
+        lookUp<decltype(CoCreateInstance)>(ole32, "CoCreateInstance");
     bool com = false;
 
     AccessibilityLibraries()
@@ -288,4 +293,71 @@ void giveAccessibleIdentity(HWND control, const form::ControlSpec &spec)
     identity->original = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(identifiedWindowProc)));
     identity.release();
+}
+
+LiveRegion::LiveRegion(HWND parent)
+    : m_hwnd(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
+                             parent, nullptr, GetModuleHandleW(nullptr), nullptr))
+{
+}
+
+namespace {
+
+// UI Automation's property, and its value, that make an element a polite live region.
+constexpr GUID liveSettingProperty = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr long politeLiveSetting = 1;
+
+void makePolite(HWND region)
+{
+    const AccessibilityLibraries &libraries = AccessibilityLibraries::get();
+    IAccPropServices *services = nullptr;
+    if (!libraries.createInstance || !libraries.com ||
+        FAILED(libraries.createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                        IID_IAccPropServices,
+                                        reinterpret_cast<void **>(&services))))
+        return;
+    VARIANT polite{};
+    polite.vt = VT_I4;
+    polite.lVal = politeLiveSetting;
+    services->SetHwndProp(region, DWORD(OBJID_CLIENT), CHILDID_SELF, liveSettingProperty, polite);
+    services->Release();
+}
+
+// Windows 10 1709 and later; looked up, since older systems and Wine may not have it.
+void raiseNotification(HWND region, const std::wstring &text)
+{
+    using HostProvider = HRESULT WINAPI(HWND, IRawElementProviderSimple **);
+    using RaiseNotification = HRESULT WINAPI(IRawElementProviderSimple *, int kind, int processing,
+                                             BSTR text, BSTR activity);
+    constexpr int actionCompleted = 2, mostRecent = 3;
+    static const HMODULE automation = LoadLibraryW(L"uiautomationcore.dll");
+    static const auto hostProvider = lookUp<HostProvider>(automation, "UiaHostProviderFromHwnd");
+    static const auto raise = lookUp<RaiseNotification>(automation, "UiaRaiseNotificationEvent");
+    const AccessibilityLibraries &libraries = AccessibilityLibraries::get();
+    IRawElementProviderSimple *provider = nullptr;
+    if (!hostProvider || !raise || !libraries.allocString ||
+        FAILED(hostProvider(region, &provider)) || !provider)
+        return;
+    const BSTR said = libraries.allocString(text.c_str());
+    const BSTR activity = libraries.allocString(L"korval2");
+    raise(provider, actionCompleted, mostRecent, said, activity);
+    libraries.freeString(said);
+    libraries.freeString(activity);
+    provider->Release();
+}
+
+} // namespace
+
+void LiveRegion::announce(const std::wstring &text)
+{
+    if (!m_hwnd)
+        return;
+    if (!m_polite) {
+        makePolite(m_hwnd);
+        m_polite = true;
+    }
+    SetWindowTextW(m_hwnd, text.c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
+    raiseNotification(m_hwnd, text);
 }

@@ -1,6 +1,5 @@
 #include "form1.h"
 
-#include "accessibility.h"
 #include "commandbutton.h"
 #include "fonts.h"
 #include "geometry.h"
@@ -135,6 +134,7 @@ void Form1::createControls()
         if (traits.beneath)
             SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    m_liveRegion = std::make_unique<LiveRegion>(m_hwnd);
 }
 
 // After a move to a screen of another resolution: positions, sizes and fonts anew, so that the
@@ -358,6 +358,11 @@ void Form1::endWithRuntimeError(const std::string &message)
     showRuntimeError(m_hwnd, message);
     m_exitStatus = form::runtimeErrorStatus;
     DestroyWindow(m_hwnd);
+}
+
+void Form1::announce(const std::string &text)
+{
+    m_liveRegion->announce(wide(text));
 }
 
 void showRuntimeError(HWND owner, const std::string &message)

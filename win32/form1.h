@@ -1,5 +1,6 @@
 #pragma once
 
+#include "accessibility.h"
 #include "colours.h"
 #include "dpi.h"
 #include "events.h"
@@ -42,6 +43,7 @@ public:
 
 protected:
     void endWithRuntimeError(const std::string &message) override;
+    void announce(const std::string &text) override;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -71,6 +73,7 @@ private:
     std::vector<ColourBrush> m_brushes; // one per control, in table order
     std::array<std::unique_ptr<PictureBox>, form::controls.size()> m_pictureBoxes;
     std::vector<std::pair<form::FontSpec, Font>> m_fonts;
+    std::unique_ptr<LiveRegion> m_liveRegion;
     HWND m_lastFocus = nullptr;
     int m_exitStatus = 0;
 };
