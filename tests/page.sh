@@ -7,7 +7,9 @@ set -euo pipefail
 profile=$(mktemp -d)
 trap 'rm -rf "$profile"' EXIT
 # As root Chromium runs only without its sandbox; --test-type keeps the warning bar about it away.
+# Its accessibility tree is open to screen readers, as on a desktop where one runs.
 chromium --no-sandbox --test-type --user-data-dir="$profile" --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
-    --password-store=basic --disable-gpu --force-device-scale-factor=1 \
+    --password-store=basic --disable-gpu --force-renderer-accessibility \
+    --force-device-scale-factor=1 \
     --window-position=0,0 --window-size=640,383 --app="file://$1" >/dev/null 2>&1

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <string>
-#include <vector>
 
 using emscripten::val;
 
@@ -20,19 +19,14 @@ constexpr double smallestComfortableScale = 0.75;
 
 } // namespace
 
-Form1::Form1(val page, Ended ended)
-    : m_document(val::global("document")),
+Form1::Form1(val page, Ended ended, Checked checked)
+    : m_document(val::global("document")), m_page(page),
       m_frame(m_document.call<val>("createElement", val("div"))),
       m_form(m_document.call<val>("createElement", val("div"))),
-      m_hint(m_document.call<val>("createElement", val("p"))), m_ended(std::move(ended))
+      m_hint(m_document.call<val>("createElement", val("p"))), m_ended(std::move(ended)),
+      m_checked(std::move(checked))
 {
     m_document.set("title", val(std::string(form::formCaption)));
-    // A sheet made by the program itself, which the page's policy allows where it would refuse
-    // an inline one.
-    val sheet = val::global("CSSStyleSheet").new_();
-    sheet.call<void>("replaceSync", val(markup::styles()));
-    m_document.set("adoptedStyleSheets", val::array(std::vector<val>{sheet}));
-
     m_frame.set("id", val("frame"));
     m_form.set("id", val(std::string(form::formName)));
     m_form.set("innerHTML", val(markup::controls()));
@@ -112,8 +106,23 @@ void Form1::endWithRuntimeError(const std::string &message)
     accept.call<void>("addEventListener", val("click"), val::module_property("closeDialog"));
     dialog.call<void>("append", title, text, accept);
     dialog.call<void>("addEventListener", val("close"), val::module_property("runtimeErrorClosed"));
-    m_document["body"].call<void>("append", dialog);
+    m_page.call<void>("append", dialog);
     dialog.call<void>("showModal");
+}
+
+void Form1::announce(const std::string &text)
+{
+    val region = m_document.call<val>("getElementById", val("announcement"));
+    if (region.isNull())
+        return;
+    // Screen readers may drop a text the same as the one before: it differs by a no-break space.
+    const bool again = region["textContent"].as<std::string>() == text;
+    region.set("textContent", val(again ? text + "\u00A0" : text));
+}
+
+void Form1::checked(const form::CheckResult &result)
+{
+    m_checked(result);
 }
 
 void Form1::end()

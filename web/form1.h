@@ -17,9 +17,11 @@ public:
     // Called once the form has ended, through "Salir" or after a run-time error; the form's
     // elements are gone by then.
     using Ended = std::function<void()>;
+    // Hears what every "PRUEBA" found.
+    using Checked = std::function<void(const form::CheckResult &)>;
 
     // Builds the form into the page and gives "PRUEBA" the focus.
-    Form1(emscripten::val page, Ended ended);
+    Form1(emscripten::val page, Ended ended, Checked checked);
     ~Form1() override;
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;
@@ -36,14 +38,19 @@ public:
 protected:
     // The standard report in a dialog of the page's own.
     void endWithRuntimeError(const std::string &message) override;
+    // Through the page's live region, which is there from its load.
+    void announce(const std::string &text) override;
+    void checked(const form::CheckResult &result) override;
 
 private:
     emscripten::val element(std::string_view id) const;
     void end();
 
     emscripten::val m_document;
+    emscripten::val m_page;  // where the form, its hint and its dialogs go
     emscripten::val m_frame; // holds the form at its scaled size, so that the page never widens
     emscripten::val m_form;
     emscripten::val m_hint;
     Ended m_ended;
+    Checked m_checked;
 };

@@ -1,6 +1,8 @@
-// The page's start-up: the form, the events the page reacts to, and the view after the form has
-// ended ("Salir" cannot always close a browser tab).
+// The page's start-up: the form, the learning platform that may have launched the page, the
+// events the page reacts to, and the view after the form has ended ("Salir" cannot always close a
+// browser tab).
 #include "form1.h"
+#include "learningplatform.h"
 
 #include <emscripten/bind.h>
 
@@ -15,6 +17,12 @@ val document()
     return val::global("document");
 }
 
+// Where the drill lives in the page: its main landmark.
+val drill()
+{
+    return document().call<val>("getElementById", val("drill"));
+}
+
 // Where the page's state shows, for anyone who waits on it: "ready", then "ended".
 void setState(const char *state)
 {
@@ -26,16 +34,20 @@ public:
     void start()
     {
         m_ended.call<void>("remove");
-        m_form.emplace(document()["body"], [this] { showEnded(); });
+        m_form.emplace(
+            drill(), [this] { showEnded(); },
+            [this](const form::CheckResult &result) { m_platform.checked(result); });
         setState("ready");
     }
     Form1 &form() { return *m_form; }
+    LearningPlatform &platform() { return m_platform; }
 
 private:
-    // The form is gone: say so, and offer to start the drill again.
+    // The form is gone: say so, and offer to start the drill again. The platform's session
+    // has ended with it.
     void showEnded()
     {
-        val body = document()["body"];
+        m_platform.finish();
         m_ended = document().call<val>("createElement", val("div"));
         m_ended.set("id", val("ended"));
         val said = document().call<val>("createElement", val("p"));
@@ -45,11 +57,12 @@ private:
         again.set("textContent", val("Empezar de nuevo"));
         again.call<void>("addEventListener", val("click"), val::module_property("restart"));
         m_ended.call<void>("append", said, again);
-        body.call<void>("append", m_ended);
+        drill().call<void>("append", m_ended);
         again.call<void>("focus");
         setState("ended");
     }
 
+    LearningPlatform m_platform;
     std::optional<Form1> m_form;
     val m_ended = document().call<val>("createElement", val("div"));
 };
@@ -68,6 +81,12 @@ void clicked(val event)
 void resized(val)
 {
     page().form().fit();
+}
+
+// The tab or the platform's frame is going away: the session ends with it.
+void pageHidden(val)
+{
+    page().platform().finish();
 }
 
 void restart(val)
@@ -93,6 +112,7 @@ EMSCRIPTEN_BINDINGS(korval2)
 {
     emscripten::function("clicked", &clicked);
     emscripten::function("resized", &resized);
+    emscripten::function("pageHidden", &pageHidden);
     emscripten::function("restart", &restart);
     emscripten::function("closeDialog", &closeDialog);
     emscripten::function("runtimeErrorClosed", &runtimeErrorClosed);
@@ -101,6 +121,7 @@ EMSCRIPTEN_BINDINGS(korval2)
 int main()
 {
     page().start();
-    val::global("window").call<void>("addEventListener", val("resize"),
-                                     val::module_property("resized"));
+    const val window = val::global("window");
+    window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
+    window.call<void>("addEventListener", val("pagehide"), val::module_property("pageHidden"));
 }

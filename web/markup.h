@@ -3,8 +3,9 @@
 #include <string>
 
 // The form as the page writes it in one go, from the layout table: its elements as HTML, and a
-// stylesheet that places and colours each of them. Crossing from the program into the page
-// element by element, property by property, would cost more than the page's own parsing.
+// stylesheet that places and colours each of them, which the build puts into the page. Crossing
+// from the program into the page element by element, property by property, would cost more than the
+// page's own parsing.
 namespace markup {
 
 // A length in CSS, with the semicolon that ends its declaration: "12px;".
@@ -14,7 +15,7 @@ std::string pixels(int value);
 std::string controls();
 
 // One rule for the form and one for each control: place, size, colour, font, text alignment,
-// stacking.
+// stacking. Written into the page when it is built.
 std::string styles();
 
 } // namespace markup
