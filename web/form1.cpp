@@ -107,7 +107,11 @@ void Form1::endWithRuntimeError(const std::string &message)
     dialog.call<void>("append", title, text, accept);
     dialog.call<void>("addEventListener", val("close"), val::module_property("runtimeErrorClosed"));
     m_page.call<void>("append", dialog);
-    dialog.call<void>("showModal");
+    // Safari before 15.4 has no modal dialogs: there the report stands open in the page.
+    if (dialog["showModal"].isUndefined())
+        dialog.set("open", true);
+    else
+        dialog.call<void>("showModal");
 }
 
 void Form1::announce(const std::string &text)
