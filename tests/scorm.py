@@ -14,7 +14,6 @@
 
 import functools
 import http.server
-import json
 import os
 import re
 import shutil
@@ -26,19 +25,11 @@ import time
 import xml.etree.ElementTree as ElementTree
 import zipfile
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
 
+from webtesting import answers, check, chromium, finish
+
 package, page, modules = sys.argv[1:4]
-failures = []
-
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print("FAIL:", what)
-
 
 # 1. The package and its manifest.
 site = tempfile.mkdtemp()
@@ -116,19 +107,9 @@ server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Qui
 threading.Thread(target=server.serve_forever, daemon=True).start()
 here = f"http://127.0.0.1:{server.server_port}"
 
-options = webdriver.ChromeOptions()
-for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
-             "--disable-background-networking", "--disable-component-update", "--disable-sync",
-             "--disable-popup-blocking"):
-    options.add_argument(flag)
-options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-browser = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+browser = chromium("--disable-popup-blocking")
 js = browser.execute_script
-
-with open(os.path.join(os.path.dirname(__file__), "boxes.txt")) as lines:
-    answers = [(box, typed.replace("_", " "), verdict) for box, _, _, typed, verdict in
-               (line.split() for line in lines if not line.startswith("#"))]
-right = dict(zip((box for box, _, _ in answers),
+right = dict(zip((box for box, *_ in answers),
                  ("TRANSFORMADOR CON NÚCLEO", "DIODO", "DIODO VARICAP", "FOTODIODO", "LED",
                   "ZENER", "UNIJUNTURA", "TRANSISTOR NPN", "TRANSISTOR PNP", "JFETN", "JFETP")))
 
@@ -146,11 +127,11 @@ def drill(where):
     """The learner's drill in the page, wherever the browser has switched to it."""
     if not wait_for("ready"):
         return
-    for box, typed, _ in answers:
+    for box, _, _, typed, _ in answers:
         browser.find_element(By.ID, box).send_keys(typed)
     browser.find_element(By.ID, "Command1").click()
-    check([js("return document.getElementById(arguments[0]).value", box) for box, _, _ in answers]
-          == [verdict for _, _, verdict in answers], f"{where}: the verdicts")
+    check([js("return document.getElementById(arguments[0]).value", box) for box, *_ in answers]
+          == [row[4] for row in answers], f"{where}: the verdicts")
     for box, name in right.items():
         field = browser.find_element(By.ID, box)
         field.clear()
@@ -208,7 +189,7 @@ for how in ("frame", "two frames deep", "window"):
     held = data.get("interactions", {})
     interactions = [held[key] for key in sorted((k for k in held if k.isdigit()), key=int)]
     expected = [(f"respuesta{k + 1}", "fill-in", typed, "correct" if verdict == "BIEN" else "wrong")
-                for k, (_, typed, verdict) in enumerate(answers)]
+                for k, (_, _, _, typed, verdict) in enumerate(answers)]
     expected += [(f"respuesta{k + 1}", "fill-in", name, "correct")
                  for k, name in enumerate(right.values())]
     check([(i.get("id"), i.get("type"), i.get("student_response"), i.get("result"))
@@ -234,5 +215,4 @@ for entry in browser.get_log("browser"):
 browser.quit()
 server.shutdown()
 shutil.rmtree(site)
-print(f"scorm: {len(failures)} failures")
-sys.exit(1 if failures else 0)
+finish("scorm")

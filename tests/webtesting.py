@@ -1,0 +1,43 @@
+"""What the page's Python tests share: their checks, a headless Chromium, and the tables of the
+scenarios."""
+
+import os
+import sys
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what)
+
+
+def finish(name):
+    print(f"{name}: {len(failures)} failures")
+    sys.exit(1 if failures else 0)
+
+
+def chromium(*flags):
+    """Debian's Chromium, headless, at a device scale of 1, keeping the browser's log."""
+    options = webdriver.ChromeOptions()
+    for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
+                 "--disable-background-networking", "--disable-component-update",
+                 "--disable-sync", "--force-device-scale-factor=1", *flags):
+        options.add_argument(flag)
+    options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+    return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+def table(name):
+    """The lines of one of the tables the scenarios share, split, without its comments."""
+    with open(os.path.join(os.path.dirname(__file__), name), encoding="utf-8") as lines:
+        return [line.rstrip("\n") for line in lines if not line.startswith("#")]
+
+
+# The learner's answers, as the desktop scenario has them: box, centre, typed, verdict.
+answers = [(box, int(x), int(y), typed.replace("_", " "), verdict)
+           for box, x, y, typed, verdict in (line.split() for line in table("boxes.txt"))]
