@@ -5,7 +5,8 @@
 # then korval2.exe under Wine, from launch to the window's map with the Wine prefix and
 # wineserver already up, against the Win32 floor (the same 23 controls of the system's classes,
 # nothing else; target at most 1.10 times) and against a bare Win32 window, for information;
-# last, the page in headless Chromium against the same page without its program.
+# then the page in headless Chromium against the same page without its program; last,
+# Lighthouse's scores for the page.
 #   bench/run.sh [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -35,3 +36,6 @@ $bench/startupbench mapped "${1:-15}" "$wine build/windows/korval2.exe" "$refere
 # program (target at most 1.4 times).
 page=$(scripts/build-web.sh | tail -n 1)
 /usr/bin/python3 bench/browser.py "$page" "${1:-15}"
+
+# The web's own audit of the page, with mobile and desktop settings.
+bench/lighthouse.sh "$page"
