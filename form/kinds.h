@@ -15,14 +15,16 @@ struct KindTraits {
                         // picture lie inside it
     bool unlimitedText; // it takes text of any length
     bool beneath;       // it belongs to the window's own surface, beneath every other control
+    bool enterClicks;   // Enter clicks it when it has the focus, as Space does: the window has
+                        // no default button to take Enter
 };
 
 inline constexpr std::array<KindTraits, 4> kindTraits{{
     // clang-format off
-    /* PictureBox    */ {false, false, true,  false, false},
-    /* TextBox       */ {true,  true,  true,  true,  false},
-    /* CommandButton */ {true,  true,  false, false, false},
-    /* Label         */ {false, true,  false, false, true},
+    /* PictureBox    */ {false, false, true,  false, false, false},
+    /* TextBox       */ {true,  true,  true,  true,  false, false},
+    /* CommandButton */ {true,  true,  false, false, false, true},
+    /* Label         */ {false, true,  false, false, true,  false},
     // clang-format on
 }};
 

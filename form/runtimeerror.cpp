@@ -22,4 +22,19 @@ void throwFailedWrite(std::string_view name)
     throw std::runtime_error("No se puede cambiar el texto de " + std::string(name) + ".");
 }
 
+void throwFailedClass()
+{
+    throw std::runtime_error("No se puede registrar la clase de ventana.");
+}
+
+void throwFailedWindow(std::string_view name)
+{
+    throw std::runtime_error("No se puede crear la ventana " + std::string(name) + ".");
+}
+
+void throwFailedControl(std::string_view name)
+{
+    throw std::runtime_error("No se puede crear el control " + std::string(name) + ".");
+}
+
 } // namespace form

@@ -15,5 +15,9 @@ std::string runtimeErrorMessage(std::string_view description);
 [[noreturn]] void throwMissingControl(std::string_view name);
 // Raised when a control refuses a new text.
 [[noreturn]] void throwFailedWrite(std::string_view name);
+// Raised when the window system refuses to make the window's class, the window or a control.
+[[noreturn]] void throwFailedClass();
+[[noreturn]] void throwFailedWindow(std::string_view name);
+[[noreturn]] void throwFailedControl(std::string_view name);
 
 } // namespace form

@@ -6,8 +6,6 @@ namespace form {
 
 namespace {
 
-constexpr std::string_view wordList = "Picture5";
-
 // Picture1 is table 1, and so on.
 std::string tableNumber(std::string_view pictureBox)
 {
@@ -69,7 +67,7 @@ std::string screenReaderName(const ControlSpec &spec)
         return "Respuesta " + std::to_string(keyPosition(spec.name)) + " de " +
                std::to_string(quiz::answerKey.size());
     case Kind::PictureBox:
-        if (spec.name == wordList)
+        if (screenReaderRole(spec) == Role::Image)
             return "Lista de palabras correctas";
         return "Tabla " + tableNumber(spec.name) + " de símbolos";
     case Kind::CommandButton:
@@ -81,7 +79,7 @@ std::string screenReaderName(const ControlSpec &spec)
 
 std::string screenReaderDescription(const ControlSpec &spec)
 {
-    if (spec.name == wordList) {
+    if (screenReaderRole(spec) == Role::Image) {
         std::string names = "Palabras correctas:";
         for (std::u16string_view name : quiz::sortedNames())
             names.append(" ").append(utf8(name)).append(",");

@@ -13,7 +13,7 @@ std::string screenReaderName(const ControlSpec &spec);
 std::string screenReaderDescription(const ControlSpec &spec);
 
 // What a screen reader calls a control: a picture box that holds answer boxes is a group of
-// them, the one that holds none (the word list) an image.
+// them, the one that holds none (the word list) an image; that is how the word list is known.
 enum class Role { Text, Button, Label, Group, Image };
 Role screenReaderRole(const ControlSpec &spec);
 

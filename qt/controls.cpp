@@ -36,9 +36,14 @@ void Announcement::say(const QString &text)
     show();
 }
 
+CommandButton::CommandButton(const QString &text, bool enterClicks, QWidget *parent)
+    : QPushButton(text, parent), m_enterClicks(enterClicks)
+{
+}
+
 void CommandButton::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (m_enterClicks && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         event->accept();
         click();
         return;

@@ -29,12 +29,15 @@ public:
     void say(const QString &text);
 };
 
-// A push button that Enter activates too, as Space does: outside a dialog Qt leaves Enter to
-// default buttons, and this window has none.
+// A push button that Enter may activate too, as Space does: outside a dialog Qt leaves Enter to
+// default buttons.
 class CommandButton : public QPushButton {
 public:
-    using QPushButton::QPushButton;
+    CommandButton(const QString &text, bool enterClicks, QWidget *parent);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_enterClicks;
 };

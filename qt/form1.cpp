@@ -94,7 +94,7 @@ void Form1::createControl(const form::ControlSpec &spec)
         break;
     }
     case form::Kind::CommandButton: {
-        auto *button = new CommandButton(qs(spec.text), container);
+        auto *button = new CommandButton(qs(spec.text), traits.enterClicks, container);
         setBackground(button, QPalette::Button, spec.colour);
         connect(button, &QPushButton::clicked, this, [this, name = spec.name] { click(name); });
         control = button;

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
-# Builds korval2 and starts it. With no display it starts it in Xvfb instead, saves a
-# screenshot and says where it is.
+# Builds korval2, and all that installing it lays out, and starts it. With no display it starts
+# it in Xvfb instead, saves a screenshot and says where it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 headless=false
 [[ -n ${DISPLAY:-} || -n ${WAYLAND_DISPLAY:-} ]] || headless=true
 if $headless; then scripts/setup.sh run screen; else scripts/setup.sh run; fi
 cmake --preset release >/dev/null
-cmake --build --preset release --target korval2
+cmake --build --preset release
 $headless || exec build/release/qt/korval2
 
 source scripts/x11.sh

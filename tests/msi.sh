@@ -3,11 +3,13 @@
 # a silent install puts the build's exe under Program Files, with a Start-menu shortcut and an
 # Add/Remove Programs entry (icon, version, publisher, no modify, no repair); the installed program
 # passes the real-window scenario; a later package replaces it in place; the older package is then
-# refused, in Spanish; a silent uninstall leaves nothing of it.
-#   msi.sh MSI EXE SCENARIO...   (the scenario's command without its launcher)
+# refused, in Spanish; a silent uninstall leaves nothing of it. Its tables make it a 64-bit
+# package installed per machine.
+#   msi.sh MSI VERSION EXE SCENARIO...   (VERSION as CMake has it; the scenario's command
+#                                         without its launcher)
 set -euo pipefail
-msi=$1 exe=$2
-shift 2
+msi=$1 version=$2 exe=$3
+shift 3
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 export KORVAL_WINEPREFIX=$work/prefix
@@ -26,11 +28,18 @@ entries() {
         awk 'BEGIN { RS = "" } /"DisplayName"="KORVAL 2"/'
 }
 
+# 64-bit for x64 systems, per machine, its components 64-bit (msidbComponentAttributes64bit).
+msiinfo suminfo "$msi" | grep -qx 'Template: x64;3082' || failed "not a 64-bit Spanish package"
+table() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
+table Property | grep -qx $'ALLUSERS\t1' || failed "not installed per machine"
+table Component | awk -F'\t' 'int($4 / 256) % 2 == 0 { bad = 1 } END { exit bad }' ||
+    failed "a component is not 64-bit"
+
 msiexec /i "Z:$msi" || failed "the package does not install"
 cmp -s "$exe" "$installed" || failed "Program Files does not hold the build's korval2.exe"
 (($(shortcuts) == 1)) || failed "no Start-menu shortcut"
 entry=$(entries)
-for value in '"DisplayName"="KORVAL 2"' '"DisplayVersion"="1.0.0"' '"Publisher"="Korval"' \
+for value in '"DisplayName"="KORVAL 2"' "\"DisplayVersion\"=\"$version\"" '"Publisher"="Korval"' \
     '"NoModify"=dword:00000001' '"NoRepair"=dword:00000001'; do
     grep -qF "$value" <<<"$entry" || failed "Add/Remove Programs lacks $value"
 done
@@ -45,12 +54,14 @@ WINEPREFIX=$KORVAL_WINEPREFIX /usr/lib/wine/wineserver -w
 # A later version, of an exe one byte longer, replaces the earlier in place.
 cp "$exe" "$work/korval2.exe"
 printf '\0' >>"$work/korval2.exe"
-bash "$root/win32/makemsi.sh" 1.0.1 "$work/korval2.exe" "$root/assets/korval2.ico" "$work/next.msi"
+IFS=. read -r major minor patch <<<"$version"
+next=$major.$minor.$((patch + 1))
+bash "$root/win32/makemsi.sh" "$next" "$work/korval2.exe" "$root/assets/korval2.ico" "$work/next.msi"
 msiexec /i "Z:$work/next.msi" || failed "the later package does not install"
 cmp -s "$work/korval2.exe" "$installed" || failed "the upgrade left the earlier exe"
 entry=$(entries)
 [[ $(grep -c '"DisplayName"' <<<"$entry") == 1 ]] || failed "not one entry after the upgrade"
-grep -qF '"DisplayVersion"="1.0.1"' <<<"$entry" || failed "the entry is not the later version's"
+grep -qF "\"DisplayVersion\"=\"$next\"" <<<"$entry" || failed "the entry is not the later version's"
 
 # Refused with a word in Spanish, which a silent install does not show but the package carries.
 if msiexec /i "Z:$msi"; then failed "the older package installs"; fi

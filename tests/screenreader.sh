@@ -63,7 +63,8 @@ heard() {
     fi
 }
 heard "PRUEBA botón de pulsación\." '"PRUEBA" as a button'
-heard "Respuesta 1 de 11 (texto|entrada)\.?\|tabla 1, casilla 1\." "the first box's name and place"
+heard "Tabla 1 de símbolos panel\.\|Respuesta 1 de 11 (texto|entrada)\.?\|tabla 1, casilla 1\." \
+    "the first table as a group, the first box's name and place"
 heard "Respuesta 6 de 11 (texto|entrada)\.?\|ZENER\|seleccionado\." "the right answer whole"
 heard "Respuesta 1 de 11 (texto|entrada)\.?\|LED\|seleccionado\." "the wrong answer whole"
 heard "(notificación )?Comprobado: BIEN en 1 de 11\. ERROR en las respuestas 1, 2, 3, 4, 5, 7, 8, 9, 10 y 11\.\|BORRAR botón de pulsación\." \

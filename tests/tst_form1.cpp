@@ -1,6 +1,7 @@
 #include "form1.h"
 #include "startup.h"
 #include "tabcycle.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -47,7 +48,7 @@ void TestForm1::init()
 // title, the first focus, the empty boxes and that no button is a default one.)
 void TestForm1::application()
 {
-    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(KORVAL_VERSION_TEXT));
     QTRY_VERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
     QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(16, 16)));
 

@@ -9,6 +9,7 @@
 #include "geometry.h"
 #include "program.h"
 #include "text.h"
+#include "version.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -66,7 +67,8 @@ std::tuple<int, bool, bool> fontOf(HWND control)
 } // namespace
 
 // The window opens at the resolution of the monitor it is made on, when that is not the
-// system's: its first size, places and fonts are the monitor's (144 dpi here).
+// system's: its first size, places and fonts are the monitor's (144 dpi here), as the window's
+// own resolution tells it.
 TEST_CASE("opens at its monitor's resolution")
 {
     Form1 form(GetModuleHandleW(nullptr), [](HWND) { return 144; });
@@ -77,6 +79,16 @@ TEST_CASE("opens at its monitor's resolution")
     GetWindowRect(form.control("Text5"), &text5);
     CHECK(text5.right - text5.left == 86);
     CHECK(std::get<0>(fontOf(form.control("Label1"))) == 20);
+
+    // The real lookup asks the window itself: one that knows nothing of resolutions is at 96
+    // dpi, whatever the system's (120 in the second run).
+    const DPI_AWARENESS_CONTEXT previous =
+        SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+    const HWND unaware = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                         nullptr, nullptr);
+    SetThreadDpiAwarenessContext(previous);
+    CHECK(windowDpi(unaware) == 96);
+    DestroyWindow(unaware);
 }
 
 namespace {
@@ -172,8 +184,8 @@ TEST_CASE("the program's loop and its status")
 
 // The window as the user sees it: labels under everything (Picture5 covers Label4's last row),
 // the fonts, the system colours the table names read off the screen, every caption whole, the text
-// of a box on the box's own colour, and the dotted focus rectangle on "PRUEBA" while it has the
-// focus, and only then.
+// of a box centred on the box's own colour, and the dotted focus rectangle on "PRUEBA" while it has
+// the focus, and only then.
 TEST_CASE("the window as it shows")
 {
     Window window;
@@ -233,19 +245,21 @@ TEST_CASE("the window as it shows")
         CHECK(extent.cy <= client.bottom);
     }
 
-    SetWindowTextW(window["Text3"], L"MMMMMMMM");
+    SetWindowTextW(window["Text3"], L"MM");
     window.pump();
     RECT box;
     GetClientRect(window["Text3"], &box);
-    int ink = 0, windowColour = 0;
+    int ink = 0, windowColour = 0, left = box.right, right = 0;
     for (int y = 0; y < box.bottom; ++y)
         for (int x = 0; x < box.right; ++x) {
             const COLORREF seen = pixel(window["Text3"], x, y);
-            ink += seen == GetSysColor(COLOR_WINDOWTEXT);
+            if (seen == GetSysColor(COLOR_WINDOWTEXT))
+                ++ink, left = std::min(left, x), right = std::max(right, x);
             windowColour += seen == GetSysColor(COLOR_WINDOW);
         }
     CHECK(ink > 10);
     CHECK(windowColour == 0);
+    CHECK(std::abs(left + right + 1 - box.right) <= 3); // the text centred in the box
 
     RECT button;
     GetClientRect(window["Command1"], &button);
@@ -304,18 +318,36 @@ TEST_CASE("version block and icon")
     UINT length = 0;
     REQUIRE(VerQueryValueW(block.data(), L"\\", &value, &length));
     const auto *fixed = static_cast<const VS_FIXEDFILEINFO *>(value);
+    const auto version = std::pair(DWORD(KORVAL_VERSION_MAJOR << 16 | KORVAL_VERSION_MINOR),
+                                   DWORD(KORVAL_VERSION_PATCH << 16));
     CHECK(std::tuple(fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
-                     fixed->dwProductVersionLS) == std::tuple(0x00010000u, 0u, 0x00010000u, 0u));
+                     fixed->dwProductVersionLS) ==
+          std::tuple(version.first, version.second, version.first, version.second));
     REQUIRE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length));
     CHECK(*static_cast<const WORD *>(value) == 0x0C0A); // Spanish (Spain)
     for (const wchar_t *name : {L"\\StringFileInfo\\0C0A04B0\\FileVersion",
                                 L"\\StringFileInfo\\0C0A04B0\\ProductVersion"}) {
         REQUIRE(VerQueryValueW(block.data(), name, &value, &length));
-        CHECK(std::wstring(static_cast<const wchar_t *>(value)) == L"1.00");
+        CHECK(std::wstring(static_cast<const wchar_t *>(value)) == L"" KORVAL_VERSION_TEXT);
     }
 
     const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     REQUIRE(module);
+    // Every resource is in Spanish (Spain) and in no other language.
+    using Resource = std::pair<LPCWSTR, LPCWSTR>;
+    for (const auto &[type, name] :
+         {Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(1)), Resource(RT_VERSION, MAKEINTRESOURCEW(1)),
+          Resource(RT_MANIFEST, MAKEINTRESOURCEW(1)), Resource(RT_BITMAP, L"FORM1")}) {
+        std::vector<WORD> languages;
+        EnumResourceLanguagesW(
+            module, type, name,
+            [](HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) {
+                reinterpret_cast<std::vector<WORD> *>(found)->push_back(language);
+                return TRUE;
+            },
+            reinterpret_cast<LONG_PTR>(&languages));
+        CHECK(languages == std::vector<WORD>{0x0C0A});
+    }
     const HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
     REQUIRE(group);
     const auto *icon = static_cast<const BYTE *>(LockResource(LoadResource(module, group)));

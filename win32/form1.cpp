@@ -10,7 +10,6 @@
 #include <windowsx.h>
 
 #include <iterator>
-#include <stdexcept>
 
 namespace {
 
@@ -51,7 +50,7 @@ std::pair<const wchar_t *, DWORD> windowClassOf(const form::ControlSpec &spec)
 void registerClass(const WNDCLASSEXW &windowClass)
 {
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        throw std::runtime_error("No se puede registrar la clase de ventana.");
+        form::throwFailedClass();
 }
 
 } // namespace
@@ -78,8 +77,7 @@ Form1::Form1(HINSTANCE instance, int (*monitorDpi)(HWND))
     const SIZE frame = frameSize(windowStyle, m_dpi);
     if (!CreateWindowExW(0, className, wide(form::formCaption).c_str(), windowStyle, CW_USEDEFAULT,
                          CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, this))
-        throw std::runtime_error("No se puede crear la ventana " + std::string(form::formName) +
-                                 ".");
+        form::throwFailedWindow(form::formName);
     // The monitor the window opens on may have a resolution of its own: the window takes it
     // before anything is drawn.
     if (const int dpi = monitorDpi(m_hwnd); dpi != m_dpi) {
@@ -119,8 +117,7 @@ void Form1::createControls()
                             rect.width, rect.height, parent,
                             reinterpret_cast<HMENU>(INT_PTR(controlId(spec))), instance, nullptr);
         if (!hwnd)
-            throw std::runtime_error("No se puede crear el control " + std::string(spec.name) +
-                                     ".");
+            form::throwFailedControl(spec.name);
         m_controls[slot(spec)] = hwnd;
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font)), FALSE);
         if (spec.kind == form::Kind::PictureBox) {
@@ -198,7 +195,7 @@ bool Form1::handleKey(const MSG &message)
         return true;
     }
     case VK_RETURN:
-        if (focused && focused->kind == form::Kind::CommandButton)
+        if (focused && form::traits(focused->kind).enterClicks)
             SendMessageW(message.hwnd, BM_CLICK, 0, 0);
         return true;
     case VK_ESCAPE:

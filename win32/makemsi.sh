@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the Windows Installer package of a korval2.exe with wixl (msitools).
-#   makemsi.sh VERSION EXE ICON OUTPUT.msi      VERSION as Windows Installer has it: 1.0.0
+#   makemsi.sh VERSION EXE ICON OUTPUT.msi      VERSION as Windows Installer has it: three
+#                                               numbers, as the project's version
 set -euo pipefail
 version=$1
 wxs=$(realpath "$(dirname "$0")/korval2.wxs")
