@@ -19,6 +19,10 @@ inline constexpr FontSpec windowFont{8.25, false, false};
 // "MS Sans Serif" where the platform has it, else the nearest sans-serif face, in this order.
 inline constexpr std::array<std::string_view, 3> fontFamilies{"MS Sans Serif", "Liberation Sans",
                                                               "Arial"};
+// A browser may have none of them, nor use a bitmap face: after them, the nearest faces of other
+// systems, then any sans-serif one (a generic family, not a name).
+inline constexpr std::array<std::string_view, 3> webFontFallbacks{"Microsoft Sans Serif", "Tahoma",
+                                                                  "Helvetica"};
 
 // Colour values: 0x00BBGGRR is a fixed colour, 0x800000nn is system colour nn.
 inline constexpr std::uint32_t systemColourFlag = 0x80000000;

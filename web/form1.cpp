@@ -26,7 +26,6 @@ Form1::Form1(val page, Ended ended, Checked checked)
       m_hint(m_document.call<val>("createElement", val("p"))), m_ended(std::move(ended)),
       m_checked(std::move(checked))
 {
-    m_document.set("title", val(std::string(form::formCaption)));
     m_frame.set("id", val("frame"));
     m_form.set("id", val(std::string(form::formName)));
     m_form.set("innerHTML", val(markup::controls()));
@@ -59,10 +58,11 @@ void Form1::fit()
 
     // Whole pixels for the frame, so that at a scale of 1 every picture lies pixel for pixel.
     const double scaledWidth = std::floor(client.width * scale);
-    m_frame["style"].set("cssText",
-                         val("width:" + markup::pixels(int(scaledWidth)) +
-                             "height:" + markup::pixels(int(std::floor(client.height * scale))) +
-                             "margin-left:" + markup::pixels(int((width - scaledWidth) / 2))));
+    m_frame["style"].set(
+        "cssText",
+        val(markup::declaration("width", markup::pixels(int(scaledWidth))) +
+            markup::declaration("height", markup::pixels(int(std::floor(client.height * scale)))) +
+            markup::declaration("margin-left", markup::pixels(int((width - scaledWidth) / 2)))));
     m_form["style"].set("transform", val("scale(" + std::to_string(scale) + ")"));
 }
 

@@ -4,12 +4,13 @@
 bitmaps pixel for pixel) and the icon inlined, under a Content-Security-Policy that allows exactly these and nothing
 from the network.
 
-  makepage.py TEMPLATE STYLESHEET FORM_STYLESHEET SCRIPT ICON.png OUTPUT PICTURE.bmp...
+  makepage.py TEMPLATE STYLESHEET FORM_STYLESHEET TITLE SCRIPT ICON.png OUTPUT PICTURE.bmp...
 
 Each picture is shown by the control it is named after (Form1.bmp by Form1)."""
 
 import base64
 import hashlib
+import html
 import struct
 import subprocess
 import sys
@@ -77,7 +78,7 @@ def digest(text: str) -> str:
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def main(template, stylesheet, form_stylesheet, script, icon, output, *pictures):
+def main(template, stylesheet, form_stylesheet, title, script, icon, output, *pictures):
     style = Path(stylesheet).read_text() + Path(form_stylesheet).read_text()
     for picture in map(Path, pictures):
         kind, data = smallest_picture(picture.read_bytes())
@@ -86,13 +87,15 @@ def main(template, stylesheet, form_stylesheet, script, icon, output, *pictures)
     policy = ("default-src 'none'; img-src data:; "
               f"style-src {digest(style)}; script-src {digest(code)} 'wasm-unsafe-eval'")
     page = Path(template).read_text()
-    for key, value in (("@POLICY@", policy), ("@ICON@", data_url("image/png", Path(icon).read_bytes())),
+    for key, value in (("@TITLE@", html.escape(Path(title).read_text().strip())),
+                       ("@POLICY@", policy),
+                       ("@ICON@", data_url("image/png", Path(icon).read_bytes())),
                        ("@STYLE@", style), ("@SCRIPT@", code)):
         page = page.replace(key, value, 1)
     Path(output).write_text(page)
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 8:
+    if len(sys.argv) < 9:
         sys.exit(__doc__)
     main(*sys.argv[1:])

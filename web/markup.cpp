@@ -11,8 +11,6 @@ namespace markup {
 
 namespace {
 
-constexpr const char *kindClasses[] = {"PictureBox", "TextBox", "CommandButton", "Label"};
-
 // The table's texts are fixed, but they still go into HTML as text, never as markup.
 std::string escaped(std::string_view text)
 {
@@ -55,8 +53,8 @@ std::string element(const form::ControlSpec &spec)
 {
     const form::KindTraits &traits = form::traits(spec.kind);
     std::string attributes = attribute("id", spec.name);
-    attributes += attribute("class", std::string(kindClasses[int(spec.kind)]) +
-                                         (traits.sunkenBorder ? " sunken" : ""));
+    attributes +=
+        attribute("class", std::string(traits.name) + (traits.sunkenBorder ? " sunken" : ""));
     if (traits.takesFocus)
         attributes += attribute("tabindex", std::to_string(tabPosition(spec)));
     const std::string name = form::screenReaderName(spec);
@@ -95,22 +93,44 @@ std::string children(std::string_view container)
     return html;
 }
 
-std::string rule(std::string_view id, const form::PixelRect &rect, std::uint32_t colour)
+// One whole rule for the element of that id.
+std::string rule(std::string_view id, const std::string &declarations)
+{
+    return "#" + std::string(id) + "{" + declarations + "}";
+}
+
+// Where an element stands, and its colour.
+std::string placed(const form::PixelRect &rect, std::uint32_t colour)
 {
     const std::uint32_t rgb = form::classicColour(colour);
-    std::string hex;
+    std::string hex = "#";
     for (int shift = 20; shift >= 0; shift -= 4)
         hex += "0123456789ABCDEF"[rgb >> shift & 0xF];
-    return "#" + std::string(id) + "{left:" + pixels(rect.left) + "top:" + pixels(rect.top) +
-           "width:" + pixels(rect.width) + "height:" + pixels(rect.height) + "background-color:#" +
-           hex + ";";
+    return declaration("left", pixels(rect.left)) + declaration("top", pixels(rect.top)) +
+           declaration("width", pixels(rect.width)) + declaration("height", pixels(rect.height)) +
+           declaration("background-color", hex);
+}
+
+// The faces of the form's text, then a generic family.
+std::string fontFamilies()
+{
+    std::string families;
+    for (const auto &list : {form::fontFamilies, form::webFontFallbacks})
+        for (std::string_view family : list)
+            families += "\"" + std::string(family) + "\",";
+    return families + "sans-serif";
 }
 
 } // namespace
 
 std::string pixels(int value)
 {
-    return std::to_string(value) + "px;";
+    return std::to_string(value) + "px";
+}
+
+std::string declaration(std::string_view property, std::string_view value)
+{
+    return std::string(property) + ":" + std::string(value) + ";";
 }
 
 std::string controls()
@@ -120,15 +140,17 @@ std::string controls()
 
 std::string styles()
 {
-    std::string css = rule(form::formName, form::formClientArea(), form::formColour) + "}";
+    std::string css = rule(form::formName, placed(form::formClientArea(), form::formColour) +
+                                               declaration("font-family", fontFamilies()));
     for (const form::ControlSpec &spec : form::controls) {
         const form::KindTraits &traits = form::traits(spec.kind);
-        css += rule(spec.name, form::pixelRect(spec), spec.colour) +
-               "font-size:" + pixels(form::fontPixelSize(spec.font)) +
-               "font-weight:" + (spec.font.bold ? "bold;" : "normal;") +
-               "font-style:" + (spec.font.italic ? "italic;" : "normal;") +
-               "text-align:" + (traits.centredText ? "center;" : "left;") +
-               "z-index:" + (traits.beneath ? "0" : "1") + "}";
+        css +=
+            rule(spec.name, placed(form::pixelRect(spec), spec.colour) +
+                                declaration("font-size", pixels(form::fontPixelSize(spec.font))) +
+                                declaration("font-weight", spec.font.bold ? "bold" : "normal") +
+                                declaration("font-style", spec.font.italic ? "italic" : "normal") +
+                                declaration("text-align", traits.centredText ? "center" : "left") +
+                                declaration("z-index", traits.beneath ? "0" : "1"));
     }
     return css;
 }
