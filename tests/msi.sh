@@ -5,11 +5,12 @@
 # passes the real-window scenario; a later package replaces it in place; the older package is then
 # refused, in Spanish; a silent uninstall leaves nothing of it. Its tables make it a 64-bit
 # package installed per machine.
-#   msi.sh MSI VERSION EXE SCENARIO...   (VERSION as CMake has it; the scenario's command
-#                                         without its launcher)
+#   msi.sh MSI VERSION EXE WXS SCENARIO...   (VERSION as CMake has it, WXS the package's source
+#                                             as CMake made it; the scenario's command without
+#                                             its launcher)
 set -euo pipefail
-msi=$1 version=$2 exe=$3
-shift 3
+msi=$1 version=$2 exe=$3 wxs=$4
+shift 4
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 export KORVAL_WINEPREFIX=$work/prefix
@@ -56,7 +57,7 @@ cp "$exe" "$work/korval2.exe"
 printf '\0' >>"$work/korval2.exe"
 IFS=. read -r major minor patch <<<"$version"
 next=$major.$minor.$((patch + 1))
-bash "$root/win32/makemsi.sh" "$next" "$work/korval2.exe" "$root/assets/korval2.ico" "$work/next.msi"
+bash "$root/win32/makemsi.sh" "$wxs" "$next" "$work/korval2.exe" "$root/assets/korval2.ico" "$work/next.msi"
 msiexec /i "Z:$work/next.msi" || failed "the later package does not install"
 cmp -s "$work/korval2.exe" "$installed" || failed "the upgrade left the earlier exe"
 entry=$(entries)

@@ -4,7 +4,9 @@
 bitmaps pixel for pixel) and the icon inlined, under a Content-Security-Policy that allows exactly these and nothing
 from the network.
 
-  makepage.py TEMPLATE STYLESHEET FORM_STYLESHEET TITLE SCRIPT ICON.png OUTPUT PICTURE.bmp...
+  makepage.py TEMPLATE STYLESHEET FORM_STYLESHEET TITLE HEADING SCRIPT ICON.png OUTPUT PICTURE.bmp...
+
+TITLE names a file that holds the page's title; HEADING is the text of its heading.
 
 Each picture is shown by the control it is named after (Form1.bmp by Form1)."""
 
@@ -78,7 +80,7 @@ def digest(text: str) -> str:
     return "'sha256-" + base64.b64encode(hashlib.sha256(text.encode()).digest()).decode() + "'"
 
 
-def main(template, stylesheet, form_stylesheet, title, script, icon, output, *pictures):
+def main(template, stylesheet, form_stylesheet, title, heading, script, icon, output, *pictures):
     style = Path(stylesheet).read_text() + Path(form_stylesheet).read_text()
     for picture in map(Path, pictures):
         kind, data = smallest_picture(picture.read_bytes())
@@ -88,6 +90,7 @@ def main(template, stylesheet, form_stylesheet, title, script, icon, output, *pi
               f"style-src {digest(style)}; script-src {digest(code)} 'wasm-unsafe-eval'")
     page = Path(template).read_text()
     for key, value in (("@TITLE@", html.escape(Path(title).read_text().strip())),
+                       ("@HEADING@", html.escape(heading)),
                        ("@POLICY@", policy),
                        ("@ICON@", data_url("image/png", Path(icon).read_bytes())),
                        ("@STYLE@", style), ("@SCRIPT@", code)):
@@ -96,6 +99,6 @@ def main(template, stylesheet, form_stylesheet, title, script, icon, output, *pi
 
 
 if __name__ == "__main__":
-    if len(sys.argv) < 9:
+    if len(sys.argv) < 10:
         sys.exit(__doc__)
     main(*sys.argv[1:])

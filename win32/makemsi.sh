@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Makes the Windows Installer package of a korval2.exe with wixl (msitools).
-#   makemsi.sh VERSION EXE ICON OUTPUT.msi      VERSION as Windows Installer has it: three
-#                                               numbers, as the project's version
+#   makemsi.sh WXS VERSION EXE ICON OUTPUT.msi   WXS: korval2.wxs as CMake configured it with the
+#                                                product's identity; VERSION as Windows
+#                                                Installer has it, three numbers
 set -euo pipefail
-version=$1
-wxs=$(realpath "$(dirname "$0")/korval2.wxs")
+wxs=$(realpath "$1")
+version=$2
+shift
 output=$(realpath "$4")
+# The summary's subject and author, from the package itself.
+product() { msiinfo export "$output" Property | tr -d '\r' | sed -n "s/^$1\t//p"; }
 # wixl takes the files it packs by paths relative to where it runs.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -15,4 +19,4 @@ cp "$3" "$work/korval2.ico"
     -o "$output" "$wxs")
 # wixl writes the template "x64;1033" whatever the package's language: it is Spanish (Spain).
 code=$(msiinfo suminfo "$output" | sed -n 's/^Revision number (UUID): //p')
-msibuild "$output" -s "KORVAL 2" Korval "x64;3082" "$code"
+msibuild "$output" -s "$(product ProductName)" "$(product Manufacturer)" "x64;3082" "$code"
