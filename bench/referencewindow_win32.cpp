@@ -40,7 +40,8 @@ void createControls(HWND window, HINSTANCE instance)
                             wide(spec.text).c_str(), WS_CHILD | WS_VISIBLE, rect.left, rect.top,
                             rect.width, rect.height, parent, nullptr, instance, nullptr);
         SendMessageW(controls[i], WM_SETFONT,
-                     WPARAM(createFont(spec.font, form::designDpi).release()), FALSE);
+                     WPARAM(createFont(spec.font, form::fontPixelSize(spec.font)).release()),
+                     FALSE);
     }
 }
 

@@ -23,14 +23,19 @@ QString family()
 
 } // namespace
 
-QFont controlFont(const form::FontSpec &spec)
+QFont controlFont(const form::FontSpec &spec, int pixelSize)
 {
     QFont font;
     if (!family().isEmpty())
         font.setFamily(family());
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(form::fontPixelSize(spec));
+    font.setPixelSize(pixelSize);
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     return font;
+}
+
+QFont controlFont(const form::FontSpec &spec)
+{
+    return controlFont(spec, form::fontPixelSize(spec));
 }

@@ -4,8 +4,8 @@
 #include "fonts.h"
 #include "geometry.h"
 #include "pictures.h"
+#include "resolved.h"
 #include "runtimeerror.h"
-#include "screenreader.h"
 #include "systemcolours.h"
 #include "tabcycle.h"
 
@@ -22,12 +22,6 @@ namespace {
 QString qs(std::string_view utf8)
 {
     return QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
-}
-
-QRect pixelGeometry(const form::ControlSpec &spec)
-{
-    const form::PixelRect rect = form::pixelRect(spec);
-    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 void setBackground(QWidget *widget, QPalette::ColorRole role, std::uint32_t colourValue)
@@ -52,13 +46,15 @@ Form1::Form1(QWidget *parent)
     setFixedSize(client.width, client.height);
 
     for (const form::ControlSpec &spec : form::controls)
-        createControl(spec);
+        createControl(form::resolve(spec));
     applyTabOrder();
     findChild<QWidget *>(qs(form::firstFocus().name))->setFocus();
 }
 
-void Form1::createControl(const form::ControlSpec &spec)
+void Form1::createControl(const form::ResolvedControl &resolved)
 {
+    const form::ControlSpec &spec = resolved.spec;
+    const form::KindTraits &traits = resolved.traits;
     QWidget *container = this;
     QPoint clientOrigin;
     if (!spec.container.empty()) {
@@ -67,19 +63,17 @@ void Form1::createControl(const form::ControlSpec &spec)
         clientOrigin = box->contentsRect().topLeft();
     }
 
-    const form::KindTraits &traits = form::traits(spec.kind);
     const Qt::Alignment across = traits.centredText ? Qt::AlignHCenter : Qt::AlignLeft;
     QWidget *control = nullptr;
     switch (spec.kind) {
     case form::Kind::PictureBox: {
-        const QAccessible::Role role = form::screenReaderRole(spec) == form::Role::Group
-                                           ? QAccessible::Grouping
-                                           : QAccessible::Graphic;
+        const QAccessible::Role role =
+            resolved.role == form::Role::Group ? QAccessible::Grouping : QAccessible::Graphic;
         auto *box =
             new PictureBox(picture(spec.name, form::clientArea(spec).height), role, container);
         if (traits.sunkenBorder)
             box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        setBackground(box, QPalette::Window, spec.colour);
+        setBackground(box, QPalette::Window, resolved.colour);
         control = box;
         break;
     }
@@ -89,13 +83,13 @@ void Form1::createControl(const form::ControlSpec &spec)
         if (traits.unlimitedText)
             box->setMaxLength(std::numeric_limits<int>::max());
         box->setAlignment(across | Qt::AlignVCenter);
-        setBackground(box, QPalette::Base, spec.colour);
+        setBackground(box, QPalette::Base, resolved.colour);
         control = box;
         break;
     }
     case form::Kind::CommandButton: {
         auto *button = new CommandButton(qs(spec.text), traits.enterClicks, container);
-        setBackground(button, QPalette::Button, spec.colour);
+        setBackground(button, QPalette::Button, resolved.colour);
         connect(button, &QPushButton::clicked, this, [this, name = spec.name] { click(name); });
         control = button;
         break;
@@ -104,16 +98,18 @@ void Form1::createControl(const form::ControlSpec &spec)
         auto *label = new QLabel(qs(spec.text), container);
         label->setAlignment(across | Qt::AlignTop);
         label->setAutoFillBackground(true);
-        setBackground(label, QPalette::Window, spec.colour);
+        setBackground(label, QPalette::Window, resolved.colour);
         control = label;
         break;
     }
     }
     control->setObjectName(qs(spec.name));
-    control->setAccessibleName(QString::fromStdString(form::screenReaderName(spec)));
-    control->setAccessibleDescription(QString::fromStdString(form::screenReaderDescription(spec)));
-    control->setFont(controlFont(spec.font));
-    control->setGeometry(pixelGeometry(spec).translated(clientOrigin));
+    control->setAccessibleName(QString::fromStdString(resolved.name));
+    control->setAccessibleDescription(QString::fromStdString(resolved.description));
+    control->setFont(controlFont(spec.font, resolved.fontPixels));
+    const form::PixelRect &rect = resolved.rect;
+    control->setGeometry(
+        QRect(rect.left, rect.top, rect.width, rect.height).translated(clientOrigin));
     if (!traits.takesFocus)
         control->setFocusPolicy(Qt::NoFocus);
     if (traits.beneath)

@@ -2,6 +2,7 @@
 
 #include "events.h"
 #include "layouttable.h"
+#include "resolved.h"
 
 #include <QImage>
 #include <QWidget>
@@ -24,7 +25,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void createControl(const form::ControlSpec &spec);
+    void createControl(const form::ResolvedControl &resolved);
     void applyTabOrder();
     QLineEdit *answerBox(std::string_view name) const;
 

@@ -1,6 +1,7 @@
 #include "testing.h"
 
 #include "events.h"
+#include "resolved.h"
 #include "scorm.h"
 #include "tabcycle.h"
 
@@ -105,4 +106,17 @@ TEST_CASE("learning platform")
     CHECK(result.responses[1] == std::u16string(254, u'A'));
     CHECK(form::scorm::timespan(3723456.7) == "0001:02:03.45");
     CHECK(form::scorm::timespan(0) == "0000:00:00.00");
+}
+
+// One control as every front-end makes it, at 96 dpi and at 120.
+TEST_CASE("resolved control")
+{
+    const form::ResolvedControl at96 = form::resolve(*form::findControl("Text1"));
+    const form::ResolvedControl at120 = form::resolve(*form::findControl("Text1"), 120);
+    CHECK(at96.rect == form::PixelRect{24, 88, 153, 19});
+    CHECK(at120.rect == form::PixelRect{30, 110, 191, 24});
+    CHECK(std::tuple(at96.fontPixels, at120.fontPixels) == std::tuple(11, 14));
+    CHECK(
+        std::tuple(at120.role, at120.name, at120.description, at120.colour) ==
+        std::tuple(form::Role::Text, "Respuesta 1 de 11", "tabla 1, casilla 1", form::buttonFace));
 }

@@ -1,7 +1,7 @@
 #include "markup.h"
 
 #include "geometry.h"
-#include "screenreader.h"
+#include "resolved.h"
 #include "tabcycle.h"
 
 #include <algorithm>
@@ -51,25 +51,23 @@ std::string children(std::string_view container);
 
 std::string element(const form::ControlSpec &spec)
 {
-    const form::KindTraits &traits = form::traits(spec.kind);
+    const form::ResolvedControl control = form::resolve(spec);
+    const form::KindTraits &traits = control.traits;
     std::string attributes = attribute("id", spec.name);
     attributes +=
         attribute("class", std::string(traits.name) + (traits.sunkenBorder ? " sunken" : ""));
     if (traits.takesFocus)
         attributes += attribute("tabindex", std::to_string(tabPosition(spec)));
-    const std::string name = form::screenReaderName(spec);
-    const std::string description = form::screenReaderDescription(spec);
-    if (name != spec.text)
-        attributes += attribute("aria-label", name);
-    if (!description.empty())
-        attributes += attribute("aria-description", description);
+    if (control.name != spec.text)
+        attributes += attribute("aria-label", control.name);
+    if (!control.description.empty())
+        attributes += attribute("aria-description", control.description);
 
     switch (spec.kind) {
     case form::Kind::PictureBox:
         return "<div" + attributes +
-               attribute("role",
-                         form::screenReaderRole(spec) == form::Role::Group ? "group" : "img") +
-               ">" + children(spec.name) + "</div>";
+               attribute("role", control.role == form::Role::Group ? "group" : "img") + ">" +
+               children(spec.name) + "</div>";
     case form::Kind::TextBox:
         // A corrected, completed or underlined word would change an answer or give one away (and
         // the whole page is never translated).
@@ -143,14 +141,14 @@ std::string styles()
     std::string css = rule(form::formName, placed(form::formClientArea(), form::formColour) +
                                                declaration("font-family", fontFamilies()));
     for (const form::ControlSpec &spec : form::controls) {
-        const form::KindTraits &traits = form::traits(spec.kind);
-        css +=
-            rule(spec.name, placed(form::pixelRect(spec), spec.colour) +
-                                declaration("font-size", pixels(form::fontPixelSize(spec.font))) +
-                                declaration("font-weight", spec.font.bold ? "bold" : "normal") +
-                                declaration("font-style", spec.font.italic ? "italic" : "normal") +
-                                declaration("text-align", traits.centredText ? "center" : "left") +
-                                declaration("z-index", traits.beneath ? "0" : "1"));
+        const form::ResolvedControl control = form::resolve(spec);
+        css += rule(spec.name,
+                    placed(control.rect, control.colour) +
+                        declaration("font-size", pixels(control.fontPixels)) +
+                        declaration("font-weight", spec.font.bold ? "bold" : "normal") +
+                        declaration("font-style", spec.font.italic ? "italic" : "normal") +
+                        declaration("text-align", control.traits.centredText ? "center" : "left") +
+                        declaration("z-index", control.traits.beneath ? "0" : "1"));
     }
     return css;
 }

@@ -1,13 +1,13 @@
 #include "accessibility.h"
 
+#include "form1.h"
 #include "lookup.h"
-#include "screenreader.h"
+#include "resolved.h"
 #include "text.h"
 
 #include <oleacc.h>
 #include <uiautomationcore.h>
 
-#include <memory>
 #include <string>
 
 namespace {
@@ -76,22 +76,18 @@ long msaaRole(form::Role role)
     return ROLE_SYSTEM_GRAPHIC;
 }
 
-// What a control tells a screen reader: its texts, its role and the window procedure it had.
-struct Identity {
-    std::wstring name, description;
-    long role;
-    WNDPROC original;
-};
-
-// The system's standard object for the control, with the name, description and role of our own.
-class NamedAccessible final : public IAccessible, public IOleWindow {
+// An accessible object that is another one, the system's standard object for a control, in
+// every respect that a derived class does not change: each member of IAccessible and of the
+// IDispatch below it is handed on, written once here.
+class ForwardingAccessible : public IAccessible, public IOleWindow {
 public:
-    NamedAccessible(HWND window, IAccessible *standard, const Identity &identity)
-        : m_window(window), m_standard(standard), m_identity(identity)
+    ForwardingAccessible(HWND window, IAccessible *standard)
+        : m_window(window), m_standard(standard)
     {
     }
+    ForwardingAccessible(const ForwardingAccessible &) = delete;
+    ForwardingAccessible &operator=(const ForwardingAccessible &) = delete;
 
-    // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void **object) override
     {
         if (!object)
@@ -113,186 +109,138 @@ public:
             delete this;
         return left;
     }
-
-    // IOleWindow
     HRESULT STDMETHODCALLTYPE GetWindow(HWND *window) override
     {
         return window ? (*window = m_window, S_OK) : E_POINTER;
     }
     HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
 
-    // IAccessible: the name, the description and the role are ours, all else the standard
-    // object's.
+#define KORVAL_FORWARD(member, parameters, arguments)                                              \
+    HRESULT STDMETHODCALLTYPE member parameters override                                           \
+    {                                                                                              \
+        return m_standard->member arguments;                                                       \
+    }
+    KORVAL_FORWARD(GetTypeInfoCount, (UINT * count), (count))
+    KORVAL_FORWARD(GetTypeInfo, (UINT index, LCID locale, ITypeInfo **info), (index, locale, info))
+    KORVAL_FORWARD(GetIDsOfNames,
+                   (REFIID id, LPOLESTR *names, UINT count, LCID locale, DISPID *ids),
+                   (id, names, count, locale, ids))
+    KORVAL_FORWARD(Invoke,
+                   (DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS *parameters,
+                    VARIANT *result, EXCEPINFO *exception, UINT *argument),
+                   (member, id, locale, flags, parameters, result, exception, argument))
+    KORVAL_FORWARD(get_accParent, (IDispatch * *parent), (parent))
+    KORVAL_FORWARD(get_accChildCount, (long *count), (count))
+    KORVAL_FORWARD(get_accChild, (VARIANT child, IDispatch **object), (child, object))
+    KORVAL_FORWARD(get_accName, (VARIANT child, BSTR *name), (child, name))
+    KORVAL_FORWARD(get_accValue, (VARIANT child, BSTR *value), (child, value))
+    KORVAL_FORWARD(get_accDescription, (VARIANT child, BSTR *description), (child, description))
+    KORVAL_FORWARD(get_accRole, (VARIANT child, VARIANT *role), (child, role))
+    KORVAL_FORWARD(get_accState, (VARIANT child, VARIANT *state), (child, state))
+    KORVAL_FORWARD(get_accHelp, (VARIANT child, BSTR *help), (child, help))
+    KORVAL_FORWARD(get_accHelpTopic, (BSTR * file, VARIANT child, long *topic),
+                   (file, child, topic))
+    KORVAL_FORWARD(get_accKeyboardShortcut, (VARIANT child, BSTR *shortcut), (child, shortcut))
+    KORVAL_FORWARD(get_accFocus, (VARIANT * child), (child))
+    KORVAL_FORWARD(get_accSelection, (VARIANT * children), (children))
+    KORVAL_FORWARD(get_accDefaultAction, (VARIANT child, BSTR *action), (child, action))
+    KORVAL_FORWARD(accSelect, (long flags, VARIANT child), (flags, child))
+    KORVAL_FORWARD(accLocation, (long *left, long *top, long *width, long *height, VARIANT child),
+                   (left, top, width, height, child))
+    KORVAL_FORWARD(accNavigate, (long direction, VARIANT start, VARIANT *end),
+                   (direction, start, end))
+    KORVAL_FORWARD(accHitTest, (long left, long top, VARIANT *child), (left, top, child))
+    KORVAL_FORWARD(accDoDefaultAction, (VARIANT child), (child))
+    KORVAL_FORWARD(put_accName, (VARIANT child, BSTR name), (child, name))
+    KORVAL_FORWARD(put_accValue, (VARIANT child, BSTR value), (child, value))
+#undef KORVAL_FORWARD
+
+protected:
+    virtual ~ForwardingAccessible()
+    {
+        m_standard->Release();
+    }
+    IAccessible *standard() const
+    {
+        return m_standard;
+    }
+
+private:
+    ULONG m_references = 1;
+    HWND m_window;
+    IAccessible *m_standard;
+};
+
+// The standard object with the core's name, description and role for the control.
+class NamedAccessible final : public ForwardingAccessible {
+public:
+    NamedAccessible(HWND window, IAccessible *standard, const form::ControlSpec &row)
+        : ForwardingAccessible(window, standard), m_identity(form::resolve(row))
+    {
+    }
+
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR *name) override
     {
-        return isSelf(child) ? text(m_identity.name, name) : m_standard->get_accName(child, name);
+        return isSelf(child) ? text(m_identity.name, name)
+                             : ForwardingAccessible::get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR *description) override
     {
         if (!isSelf(child) || m_identity.description.empty())
-            return m_standard->get_accDescription(child, description);
+            return ForwardingAccessible::get_accDescription(child, description);
         return text(m_identity.description, description);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT *role) override
     {
         if (!isSelf(child))
-            return m_standard->get_accRole(child, role);
+            return ForwardingAccessible::get_accRole(child, role);
         if (!role)
             return E_POINTER;
         role->vt = VT_I4;
-        role->lVal = m_identity.role;
+        role->lVal = msaaRole(m_identity.role);
         return S_OK;
     }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT *count) override
-    {
-        return m_standard->GetTypeInfoCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo **info) override
-    {
-        return m_standard->GetTypeInfo(index, locale, info);
-    }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR *names, UINT count, LCID locale,
-                                            DISPID *ids) override
-    {
-        return m_standard->GetIDsOfNames(id, names, count, locale, ids);
-    }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
-                                     DISPPARAMS *parameters, VARIANT *result, EXCEPINFO *exception,
-                                     UINT *argument) override
-    {
-        return m_standard->Invoke(member, id, locale, flags, parameters, result, exception,
-                                  argument);
-    }
-    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch **parent) override
-    {
-        return m_standard->get_accParent(parent);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChildCount(long *count) override
-    {
-        return m_standard->get_accChildCount(count);
-    }
-    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch **object) override
-    {
-        return m_standard->get_accChild(child, object);
-    }
-    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR *value) override
-    {
-        return m_standard->get_accValue(child, value);
-    }
-    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT *state) override
-    {
-        return m_standard->get_accState(child, state);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR *help) override
-    {
-        return m_standard->get_accHelp(child, help);
-    }
-    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR *file, VARIANT child, long *topic) override
-    {
-        return m_standard->get_accHelpTopic(file, child, topic);
-    }
-    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR *shortcut) override
-    {
-        return m_standard->get_accKeyboardShortcut(child, shortcut);
-    }
-    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT *child) override
-    {
-        return m_standard->get_accFocus(child);
-    }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT *children) override
-    {
-        return m_standard->get_accSelection(children);
-    }
-    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR *action) override
-    {
-        return m_standard->get_accDefaultAction(child, action);
-    }
-    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override
-    {
-        return m_standard->accSelect(flags, child);
-    }
-    HRESULT STDMETHODCALLTYPE accLocation(long *left, long *top, long *width, long *height,
-                                          VARIANT child) override
-    {
-        return m_standard->accLocation(left, top, width, height, child);
-    }
-    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT *end) override
-    {
-        return m_standard->accNavigate(direction, start, end);
-    }
-    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT *child) override
-    {
-        return m_standard->accHitTest(left, top, child);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override
-    {
-        return m_standard->accDoDefaultAction(child);
-    }
-    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override
-    {
-        return m_standard->put_accName(child, name);
-    }
-    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override
-    {
-        return m_standard->put_accValue(child, value);
-    }
-
 private:
-    ~NamedAccessible() { m_standard->Release(); }
-
-    static HRESULT text(const std::wstring &from, BSTR *to)
+    static HRESULT text(const std::string &from, BSTR *to)
     {
         if (!to)
             return E_POINTER;
-        *to = AccessibilityLibraries::get().allocString(from.c_str());
+        *to = AccessibilityLibraries::get().allocString(wide(from).c_str());
         return *to ? S_OK : E_OUTOFMEMORY;
     }
 
-    ULONG m_references = 1;
-    HWND m_window;
-    IAccessible *m_standard;
-    const Identity m_identity; // a copy: a client may hold the object past the window
+    const form::ResolvedControl m_identity; // resolved now: a client may hold the object past
+                                            // the window
 };
 
-constexpr const wchar_t *identityProperty = L"KorvalAccessibleIdentity";
-
+// A control's own window procedure is its class's: the identity is found from the control
+// when a client asks, and nothing is stored with the window.
 LRESULT CALLBACK identifiedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto *identity = static_cast<Identity *>(GetPropW(window, identityProperty));
-    const WNDPROC original = identity->original;
+    const auto original = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
     if (message == WM_GETOBJECT && DWORD(lParam) == DWORD(OBJID_CLIENT)) {
         const AccessibilityLibraries &libraries = AccessibilityLibraries::get();
+        const form::ControlSpec *row = Form1::rowOf(window);
         IAccessible *standard = nullptr;
-        if (libraries.usable() &&
+        if (row && libraries.usable() &&
             SUCCEEDED(libraries.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible),
                                                reinterpret_cast<void **>(&standard)))) {
-            auto *accessible = new NamedAccessible(window, standard, *identity);
+            auto *accessible = new NamedAccessible(window, standard, *row);
             const LRESULT result = libraries.lresultFromObject(
                 __uuidof(IAccessible), wParam, static_cast<IAccessible *>(accessible));
             accessible->Release();
             return result;
         }
-    } else if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        RemovePropW(window, identityProperty);
-        delete identity;
     }
     return CallWindowProcW(original, window, message, wParam, lParam);
 }
 
 } // namespace
 
-void giveAccessibleIdentity(HWND control, const form::ControlSpec &spec)
+void giveAccessibleIdentity(HWND control)
 {
-    auto identity = std::make_unique<Identity>(
-        Identity{wide(form::screenReaderName(spec)), wide(form::screenReaderDescription(spec)),
-                 msaaRole(form::screenReaderRole(spec)), nullptr});
-    if (!SetPropW(control, identityProperty, identity.get()))
-        return;
-    identity->original = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(identifiedWindowProc)));
-    identity.release();
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(identifiedWindowProc));
 }
 
 LiveRegion::LiveRegion(HWND parent)

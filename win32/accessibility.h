@@ -1,17 +1,16 @@
 #pragma once
 
-#include "layouttable.h"
-
 #include <windows.h>
 
 #include <string>
 
-// Gives a control the core's screen-reader name, description and role: it answers WM_GETOBJECT
-// with an accessible object of its own that is the system's standard object for the control in
-// every other respect. Every client takes this road, MSAA and the UI Automation proxy alike, so
-// that an answer box is read as "Respuesta 1 de 11" and not by whatever text lies near it.
-// oleacc, and COM with it, is loaded when a client first asks, not before the window shows.
-void giveAccessibleIdentity(HWND control, const form::ControlSpec &spec);
+// Gives a control of Form1 the core's screen-reader name, description and role, found from the
+// control when a client asks: it answers WM_GETOBJECT with an accessible object of its own that
+// is the system's standard object for the control in every other respect. Every client takes this
+// road, MSAA and the UI Automation proxy alike, so that an answer box is read as "Respuesta 1 de
+// 11" and not by whatever text lies near it. oleacc, and COM with it, is loaded when a client first
+// asks, not before the window shows.
+void giveAccessibleIdentity(HWND control);
 
 // A live region for what a command did: a visible static control of no area, which takes the
 // text as its name. Screen readers speak it without the focus moving: NVDA hears the live-region

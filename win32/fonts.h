@@ -3,5 +3,6 @@
 #include "handles.h"
 #include "layouttable.h"
 
-// "MS Sans Serif", which every Windows has, at the table's size for that resolution.
-Font createFont(const form::FontSpec &spec, int dpi);
+// "MS Sans Serif", which every Windows has, with the table's weight and slant, its em that many
+// pixels high.
+Font createFont(const form::FontSpec &spec, int pixelSize);

@@ -16,30 +16,19 @@ namespace {
 constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// A control's place in the table; its id is that place counted from 1.
-std::size_t slot(const form::ControlSpec &spec)
-{
-    return std::size_t(&spec - form::controls.data());
-}
-
-int controlId(const form::ControlSpec &spec)
-{
-    return int(slot(spec)) + 1;
-}
-
 // The system's class for each kind of control, with the styles its kind asks for.
-std::pair<const wchar_t *, DWORD> windowClassOf(const form::ControlSpec &spec)
+std::pair<const wchar_t *, DWORD> windowClassOf(const form::ResolvedControl &control)
 {
-    const form::KindTraits &traits = form::traits(spec.kind);
+    const form::KindTraits &traits = control.traits;
     const DWORD tabStop = traits.takesFocus ? WS_TABSTOP : 0;
-    switch (spec.kind) {
+    switch (control.spec.kind) {
     case form::Kind::PictureBox:
         return {PictureBox::className, WS_CLIPCHILDREN | tabStop};
     case form::Kind::TextBox:
         return {L"EDIT", (traits.centredText ? ES_CENTER : ES_LEFT) | ES_AUTOHSCROLL | tabStop};
     case form::Kind::CommandButton:
         return {L"BUTTON",
-                (spec.colour & form::systemColourFlag ? BS_PUSHBUTTON : BS_OWNERDRAW) | tabStop};
+                (control.colour & form::systemColourFlag ? BS_PUSHBUTTON : BS_OWNERDRAW) | tabStop};
     case form::Kind::Label:
         return {L"STATIC", (traits.centredText ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | tabStop};
     }
@@ -70,9 +59,6 @@ Form1::Form1(HINSTANCE instance, int (*monitorDpi)(HWND))
     form.lpszClassName = className;
     registerClass(form);
     registerClass(PictureBox::windowClass(instance));
-
-    for (const form::ControlSpec &spec : form::controls)
-        m_brushes.emplace_back(spec.colour);
 
     const SIZE frame = frameSize(windowStyle, m_dpi);
     if (!CreateWindowExW(0, className, wide(form::formCaption).c_str(), windowStyle, CW_USEDEFAULT,
@@ -105,30 +91,31 @@ Form1::~Form1()
 void Form1::createControls()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    m_controls.reserve(form::controls.size());
     for (const form::ControlSpec &spec : form::controls) {
-        const auto [className, style] = windowClassOf(spec);
+        const form::ResolvedControl resolved = form::resolve(spec, m_dpi);
+        const auto [className, style] = windowClassOf(resolved);
         const HWND parent = spec.container.empty() ? m_hwnd : control(spec.container);
-        const form::KindTraits &traits = form::traits(spec.kind);
-        const DWORD exStyle = traits.sunkenBorder ? WS_EX_CLIENTEDGE : 0;
-        const form::PixelRect rect = form::pixelRect(spec, m_dpi);
-        const HWND hwnd =
-            CreateWindowExW(exStyle, className, wide(spec.text).c_str(),
-                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, rect.left, rect.top,
-                            rect.width, rect.height, parent,
-                            reinterpret_cast<HMENU>(INT_PTR(controlId(spec))), instance, nullptr);
+        const DWORD exStyle = resolved.traits.sunkenBorder ? WS_EX_CLIENTEDGE : 0;
+        const form::PixelRect &rect = resolved.rect;
+        const auto id = INT_PTR(m_controls.size() + 1);
+        const HWND hwnd = CreateWindowExW(exStyle, className, wide(spec.text).c_str(),
+                                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
+                                          rect.left, rect.top, rect.width, rect.height, parent,
+                                          reinterpret_cast<HMENU>(id), instance, nullptr);
         if (!hwnd)
             form::throwFailedControl(spec.name);
-        m_controls[slot(spec)] = hwnd;
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font)), FALSE);
+        Control &control =
+            m_controls.emplace_back(Control{&spec, hwnd, ColourBrush(resolved.colour), nullptr});
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(resolved)), FALSE);
         if (spec.kind == form::Kind::PictureBox) {
-            auto &box = m_pictureBoxes[slot(spec)];
-            box = std::make_unique<PictureBox>(spec.name, spec.colour);
-            box->attach(hwnd, m_dpi);
+            control.pictureBox = std::make_unique<PictureBox>(spec.name, resolved.colour);
+            control.pictureBox->attach(hwnd, m_dpi);
         }
-        if (traits.unlimitedText)
+        if (resolved.traits.unlimitedText)
             SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
-        giveAccessibleIdentity(hwnd, spec);
-        if (traits.beneath)
+        giveAccessibleIdentity(hwnd);
+        if (resolved.traits.beneath)
             SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     m_liveRegion = std::make_unique<LiveRegion>(m_hwnd);
@@ -140,23 +127,24 @@ void Form1::applyDpi()
 {
     const auto oldFonts = std::move(m_fonts); // freed once no control uses them
     m_fonts.clear();
-    for (const form::ControlSpec &spec : form::controls) {
-        const HWND hwnd = m_controls[slot(spec)];
-        const form::PixelRect rect = form::pixelRect(spec, m_dpi);
-        SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.width, rect.height,
+    for (const Control &control : m_controls) {
+        const form::ResolvedControl resolved = form::resolve(*control.spec, m_dpi);
+        const form::PixelRect &rect = resolved.rect;
+        SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.width, rect.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font)), TRUE);
-        if (auto &box = m_pictureBoxes[slot(spec)])
-            box->setDpi(m_dpi);
+        SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(resolved)), TRUE);
+        if (control.pictureBox)
+            control.pictureBox->setDpi(m_dpi);
     }
 }
 
-HFONT Form1::font(const form::FontSpec &spec)
+HFONT Form1::font(const form::ResolvedControl &control)
 {
+    const form::FontSpec &spec = control.spec.font;
     for (const auto &[made, font] : m_fonts)
         if (made.points == spec.points && made.bold == spec.bold && made.italic == spec.italic)
             return font.get();
-    return m_fonts.emplace_back(spec, createFont(spec, m_dpi)).second.get();
+    return m_fonts.emplace_back(spec, createFont(spec, control.fontPixels)).second.get();
 }
 
 void Form1::show(int showCommand)
@@ -182,7 +170,8 @@ bool Form1::handleKey(const MSG &message)
 {
     if (message.message != WM_KEYDOWN || (message.hwnd != m_hwnd && !IsChild(m_hwnd, message.hwnd)))
         return false;
-    const form::ControlSpec *focused = specOf(message.hwnd);
+    const Control *from = controlOf(message.hwnd);
+    const form::ControlSpec *focused = from ? from->spec : nullptr;
     switch (message.wParam) {
     case VK_TAB: {
         const bool backward = GetKeyState(VK_SHIFT) < 0;
@@ -263,26 +252,25 @@ void Form1::paintContent(HDC dc) const
 
 void Form1::OnCommand(HWND, int, HWND control, UINT code)
 {
-    if (const form::ControlSpec *spec = specOf(control); spec && code == BN_CLICKED)
-        click(spec->name);
+    if (const Control *clicked = controlOf(control); clicked && code == BN_CLICKED)
+        click(clicked->spec->name);
 }
 
-HBRUSH Form1::OnCtlColor(HWND, HDC dc, HWND control, int)
+HBRUSH Form1::OnCtlColor(HWND, HDC dc, HWND window, int)
 {
-    const form::ControlSpec *spec = specOf(control);
-    if (!spec)
+    const Control *control = controlOf(window);
+    if (!control)
         return nullptr;
-    const ColourBrush &brush = m_brushes[slot(*spec)];
-    SetBkColor(dc, brush.colour());
-    SetTextColor(dc,
-                 GetSysColor(spec->kind == form::Kind::TextBox ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
-    return brush.get();
+    SetBkColor(dc, control->brush.colour());
+    SetTextColor(dc, GetSysColor(control->spec->kind == form::Kind::TextBox ? COLOR_WINDOWTEXT
+                                                                            : COLOR_BTNTEXT));
+    return control->brush.get();
 }
 
 void Form1::OnDrawItem(HWND, const DRAWITEMSTRUCT *item)
 {
-    if (const form::ControlSpec *spec = specOf(item->hwndItem))
-        drawCommandButton(*item, m_brushes[slot(*spec)]);
+    if (const Control *control = controlOf(item->hwndItem))
+        drawCommandButton(*item, control->brush);
 }
 
 // The focus comes back to where it was when the window is activated again.
@@ -313,17 +301,25 @@ void Form1::OnDestroy(HWND)
 
 HWND Form1::control(std::string_view name) const
 {
-    const form::ControlSpec *spec = form::findControl(name);
-    return spec ? m_controls[slot(*spec)] : nullptr;
+    for (const Control &control : m_controls)
+        if (control.spec->name == name)
+            return control.hwnd;
+    return nullptr;
 }
 
-const form::ControlSpec *Form1::specOf(HWND control) const
+const Form1::Control *Form1::controlOf(HWND window) const
 {
-    if (!control || !IsChild(m_hwnd, control))
+    if (!window || !IsChild(m_hwnd, window))
         return nullptr;
-    const int id = GetDlgCtrlID(control);
-    return id >= 1 && id <= int(form::controls.size()) ? &form::controls[std::size_t(id - 1)]
-                                                       : nullptr;
+    const int id = GetDlgCtrlID(window);
+    return id >= 1 && id <= int(m_controls.size()) ? &m_controls[std::size_t(id - 1)] : nullptr;
+}
+
+const form::ControlSpec *Form1::rowOf(HWND control)
+{
+    const Form1 *form = of(GetAncestor(control, GA_ROOT));
+    const Control *found = form ? form->controlOf(control) : nullptr;
+    return found ? found->spec : nullptr;
 }
 
 HWND Form1::answerBox(std::string_view name) const

@@ -8,8 +8,8 @@
 #include "layouttable.h"
 #include "picture.h"
 #include "picturebox.h"
+#include "resolved.h"
 
-#include <array>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -32,6 +32,9 @@ public:
     static Form1 *of(HWND window);
     // The control of that name, nullptr when there is none.
     HWND control(std::string_view name) const;
+    // The row of the table that a control of a Form1 window was made from; nullptr for any other
+    // window.
+    static const form::ControlSpec *rowOf(HWND control);
     // Shows the window with the focus on the first control of the tab cycle.
     void show(int showCommand);
     // One message of the thread's queue, the window's keyboard handling first.
@@ -57,21 +60,28 @@ private:
     void OnDpiChanged(int dpi, const RECT &suggested);
     void OnDestroy(HWND hwnd);
 
+    // One control of the table: its row, its window, the brush of its colour and, for a picture
+    // box, its picture.
+    struct Control {
+        const form::ControlSpec *spec;
+        HWND hwnd;
+        ColourBrush brush;
+        std::unique_ptr<PictureBox> pictureBox;
+    };
+
     bool handleKey(const MSG &message);
     void createControls();
     void applyDpi();
     void paintContent(HDC dc) const;
-    HFONT font(const form::FontSpec &spec);
-    const form::ControlSpec *specOf(HWND control) const;
+    HFONT font(const form::ResolvedControl &control);
+    const Control *controlOf(HWND window) const;
     HWND answerBox(std::string_view name) const;
 
     HWND m_hwnd = nullptr;
     int m_dpi;
     Picture m_background;
     ColourBrush m_backgroundColour;
-    std::array<HWND, form::controls.size()> m_controls{};
-    std::vector<ColourBrush> m_brushes; // one per control, in table order
-    std::array<std::unique_ptr<PictureBox>, form::controls.size()> m_pictureBoxes;
+    std::vector<Control> m_controls; // in table order: a control's id is its place, from 1
     std::vector<std::pair<form::FontSpec, Font>> m_fonts;
     std::unique_ptr<LiveRegion> m_liveRegion;
     HWND m_lastFocus = nullptr;
