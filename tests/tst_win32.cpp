@@ -325,10 +325,19 @@ TEST_CASE("version block and icon")
           std::tuple(version.first, version.second, version.first, version.second));
     REQUIRE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length));
     CHECK(*static_cast<const WORD *>(value) == 0x0C0A); // Spanish (Spain)
-    for (const wchar_t *name : {L"\\StringFileInfo\\0C0A04B0\\FileVersion",
-                                L"\\StringFileInfo\\0C0A04B0\\ProductVersion"}) {
-        REQUIRE(VerQueryValueW(block.data(), name, &value, &length));
-        CHECK(std::wstring(static_cast<const wchar_t *>(value)) == L"" KORVAL_VERSION_TEXT);
+    // What Explorer shows of the file.
+    for (const auto &[name, shown] :
+         {std::pair(L"FileVersion", L"" KORVAL_VERSION_TEXT),
+          std::pair(L"ProductVersion", L"" KORVAL_VERSION_TEXT),
+          std::pair(L"ProductName", L"KORVAL 2"), std::pair(L"CompanyName", L"Korval"),
+          std::pair(L"FileDescription",
+                    L"KORVAL 2: nombres de los s\u00EDmbolos electr\u00F3nicos"),
+          std::pair(L"OriginalFilename", L"korval2.exe")}) {
+        INFO(std::string(name, name + std::wcslen(name)));
+        REQUIRE(VerQueryValueW(block.data(),
+                               (std::wstring(L"\\StringFileInfo\\0C0A04B0\\") + name).c_str(),
+                               &value, &length));
+        CHECK(std::wstring(static_cast<const wchar_t *>(value)) == shown);
     }
 
     const HMODULE module = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
