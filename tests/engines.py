@@ -170,8 +170,8 @@ def focused(engine):
 # The steps of every engine.
 
 def ready(engine):
-    """Ready with the focus on PRUEBA; Spanish, one inline stylesheet, and answer boxes that ask
-    the on-screen keyboard for no correction (which iPhones honour)."""
+    """Ready with the focus on PRUEBA; Spanish, one inline stylesheet, answer boxes that ask the
+    on-screen keyboard for no correction (which iPhones honour), every text centred."""
     start(engine, *FORM)
     check(focused(engine) == "Command1", f"{engine.name}: the first focus")
     check(engine.run("return document.documentElement.lang") == "es", f"{engine.name}: lang")
@@ -179,6 +179,12 @@ def ready(engine):
                      "document.styleSheets.length == 1"), f"{engine.name}: the stylesheets")
     check(engine.run("return [...document.querySelectorAll('input')].every(box => "
                      "box.getAttribute('autocorrect') == 'off')"), f"{engine.name}: autocorrect")
+    check(engine.run("return [...document.querySelectorAll('.Label, .CommandButton')].every(e => {"
+                     "const text = document.createRange(); text.selectNodeContents(e);"
+                     "const t = text.getBoundingClientRect(), b = e.getBoundingClientRect();"
+                     "return Math.abs(t.left - b.left - (b.right - t.right)) <= 3 }) && "
+                     "[...document.querySelectorAll('input')].every(box => "
+                     "getComputedStyle(box).textAlign == 'center')"), f"{engine.name}: centring")
 
 
 def pictures(engine):

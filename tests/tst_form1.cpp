@@ -104,7 +104,8 @@ void TestForm1::colours()
     QCOMPARE(grab.pixelColor(this->control(control)->mapTo(m_form.get(), at)), colour);
 }
 
-// The faces the labels carry, and the window's own font elsewhere, in pixels at 96 dpi.
+// The faces the labels carry, and the window's own font elsewhere, in pixels at 96 dpi; every
+// text centred across its control, as it shows.
 void TestForm1::fonts_data()
 {
     QTest::addColumn<QString>("control");
@@ -125,10 +126,25 @@ void TestForm1::fonts()
     QFETCH(int, pixels);
     QFETCH(bool, bold);
     QFETCH(bool, italic);
-    const QFont font = this->control(control)->font();
+    QWidget *widget = this->control(control);
+    const QFont font = widget->font();
     QCOMPARE(font.pixelSize(), pixels);
     QCOMPARE(font.bold(), bold);
     QCOMPARE(font.italic(), italic);
+
+    if (auto *box = qobject_cast<QLineEdit *>(widget))
+        box->setText(QStringLiteral("MM"));
+    const QImage shot = widget->grab().toImage();
+    const QRgb ground = shot.pixel(4, 4);
+    int left = shot.width(), right = 0;
+    for (int y = 4; y < shot.height() - 4; ++y)
+        for (int x = 4; x < shot.width() - 4; ++x)
+            if (qGray(shot.pixel(x, y)) < qGray(ground) - 64)
+                left = std::min(left, x), right = std::max(right, x);
+    QVERIFY2(
+        left < right && std::abs(left + right + 1 - shot.width()) <= 3,
+        qPrintable(
+            QStringLiteral("text from %1 to %2 of %3").arg(left).arg(right).arg(shot.width())));
 }
 
 // Labels lie under everything and show their whole captions; "PRUEBA" keeps its face held down.
