@@ -26,6 +26,7 @@ from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.webkitgtk.options import Options as WebKitOptions
 
+import webtesting
 from webtesting import answers, check, chromium, finish, table
 
 page, screencheck, assets, modules = sys.argv[1:5]
@@ -141,12 +142,7 @@ class Firefox:
 
 
 def wait_for(engine, state):
-    for _ in range(250):
-        if engine.run("return document.documentElement.dataset.state") == state:
-            return True
-        time.sleep(0.02)
-    check(False, f"{engine.name}: the page is not {state}")
-    return False
+    return webtesting.wait_for(engine.run, state, engine.name)
 
 
 def start(engine, *size):

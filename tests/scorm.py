@@ -27,6 +27,7 @@ import zipfile
 
 from selenium.webdriver.common.by import By
 
+import webtesting
 from webtesting import answers, check, chromium, finish
 
 package, page, modules = sys.argv[1:4]
@@ -115,12 +116,7 @@ right = dict(zip((box for box, *_ in answers),
 
 
 def wait_for(state):
-    for _ in range(250):
-        if js("return document.documentElement.dataset.state") == state:
-            return True
-        time.sleep(0.02)
-    check(False, f"the page is not {state}")
-    return False
+    return webtesting.wait_for(js, state, "the package's page")
 
 
 def drill(where):

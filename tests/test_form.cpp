@@ -3,9 +3,9 @@
 #include "events.h"
 #include "resolved.h"
 #include "scorm.h"
+#include "sheet.h"
 #include "tabcycle.h"
 
-#include <map>
 #include <vector>
 
 // Tab wraps around both ways and leads from Text1 to Text7 before Text3; from a control outside
@@ -20,31 +20,6 @@ TEST_CASE("tab cycle")
     CHECK(form::nextInTabCycle("Label1", true).name == "Command1");
     CHECK(form::nextInTabCycle("", false).name == "Text12");
 }
-
-namespace {
-
-// The window as plain strings: every box empty, or every one failing with an exception of no
-// standard type. It keeps the reports it shows and what it announces.
-struct Window : form::Form1Events {
-    std::map<std::string, std::u16string, std::less<>> boxes;
-    bool failing = false;
-    std::vector<std::string> reports, announcements;
-    bool ended = false;
-
-    std::u16string text(std::string_view box) const override
-    {
-        return failing ? throw 42 : boxes.at(std::string(box));
-    }
-    void setText(std::string_view box, std::u16string_view text) override
-    {
-        failing ? throw 42 : void(boxes[std::string(box)] = text);
-    }
-    void endProgram() override { ended = true; }
-    void endWithRuntimeError(const std::string &message) override { reports.push_back(message); }
-    void announce(const std::string &text) override { announcements.push_back(text); }
-};
-
-} // namespace
 
 // After "PRUEBA" a screen reader hears the verdicts counted and the wrong boxes by number, after
 // "BORRAR" that the boxes are empty.
@@ -64,7 +39,7 @@ TEST_CASE("announcements")
     };
     for (const auto &row : cases) {
         INFO(row.tag);
-        Window window;
+        Sheet window;
         for (std::size_t k = 0; k < quiz::answerKey.size(); ++k)
             window.boxes[std::string(quiz::answerKey[k].box)] =
                 k < row.wrongFrom ? quiz::answerKey[k].expected : u"";
@@ -79,7 +54,7 @@ TEST_CASE("announcements")
 // no further, and nothing is announced; a control without a handler runs nothing.
 TEST_CASE("run-time errors")
 {
-    Window window;
+    Sheet window;
     window.failing = true;
     window.click("Command1");
     window.click("Command2");

@@ -1,32 +1,6 @@
 #include "testing.h"
 
-#include "commands.h"
-
-#include <map>
-
-namespace {
-
-// Eleven plain strings standing in for the boxes. (The key's names themselves are typed as a
-// learner types them by the real-window and browser scenarios and the SCORM test.)
-struct Sheet : quiz::Form {
-    std::map<std::string, std::u16string, std::less<>> boxes;
-    bool ended = false;
-
-    Sheet()
-    {
-        for (const quiz::AnswerSlot &slot : quiz::answerKey) // every box right at first
-            boxes[std::string(slot.box)] = slot.expected;
-    }
-    std::u16string text(std::string_view box) const override { return boxes.find(box)->second; }
-    void setText(std::string_view box, std::u16string_view text) override
-    {
-        boxes.find(box)->second = text;
-    }
-    void endProgram() override { ended = true; }
-    std::u16string operator[](std::string_view box) const { return boxes.find(box)->second; }
-};
-
-} // namespace
+#include "sheet.h"
 
 // One box holds the given text, all the others their right names.
 TEST_CASE("verdicts")

@@ -3,6 +3,7 @@ scenarios."""
 
 import os
 import sys
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -19,6 +20,16 @@ def check(ok, what):
 def finish(name):
     print(f"{name}: {len(failures)} failures")
     sys.exit(1 if failures else 0)
+
+
+def wait_for(run, state, where):
+    """Waits for the page's state ("ready", "ended"), which run(script) reads from the page."""
+    for _ in range(250):
+        if run("return document.documentElement.dataset.state") == state:
+            return True
+        time.sleep(0.02)
+    check(False, f"{where}: the page is not {state}")
+    return False
 
 
 def chromium(*flags):
