@@ -28,13 +28,13 @@ std::vector<Value> checkValues(const CheckResult &result, int interactionCount,
         values.push_back({interaction + "result", right ? u"correct" : u"wrong"});
         values.push_back({interaction + "time", ascii(timeOfDay)});
     }
-    const auto score =
-        std::lround(100.0 * double(result.rightCount()) / double(result.verdicts.size()));
+    const std::size_t right = result.rightCount();
+    const auto score = std::lround(100.0 * double(right) / double(result.verdicts.size()));
     values.push_back({"cmi.core.score.raw", ascii(std::to_string(score))});
     values.push_back({"cmi.core.score.min", u"0"});
     values.push_back({"cmi.core.score.max", u"100"});
-    const bool allRight = result.rightCount() == result.verdicts.size();
-    values.push_back({"cmi.core.lesson_status", allRight ? u"passed" : u"incomplete"});
+    values.push_back(
+        {"cmi.core.lesson_status", right == result.verdicts.size() ? u"passed" : u"incomplete"});
     return values;
 }
 

@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Makes the one self-contained page: the template with the program's script, one stylesheet
 (the page's own, then the form's, then the pictures as PNG or lossless WebP, the program's own
-bitmaps pixel for pixel) and the icon inlined, under a Content-Security-Policy that allows exactly these and nothing
-from the network.
+bitmaps pixel for pixel) and the icon inlined, under a Content-Security-Policy that allows
+exactly these and nothing from the network.
 
-  makepage.py TEMPLATE STYLESHEET FORM_STYLESHEET TITLE HEADING SCRIPT ICON.png OUTPUT PICTURE.bmp...
+  makepage.py TEMPLATE STYLESHEET FORM_STYLESHEET TITLE HEADING SCRIPT ICON.png OUTPUT
+              PICTURE.bmp...
 
 TITLE names a file that holds the page's title; HEADING is the text of its heading.
 
