@@ -106,9 +106,12 @@ void Sketch::finish(quint32 seed, std::initializer_list<GridLine> lines)
         }
     }
     for (bool horizontal : {true, false})
-        for (const GridLine &line : lines)
-            if (line.horizontal == horizontal)
+        for (const GridLine &line : lines) {
+            if (line.horizontal != horizontal)
+                continue;
+            for (int across = 0; across < int(line.colours.size()); ++across)
                 for (int along = line.from; along <= line.to; ++along)
-                    m_image.setPixel(horizontal ? along : line.at, horizontal ? line.at : along,
-                                     line.colour);
+                    m_image.setPixel(horizontal ? along : line.at + across,
+                                     horizontal ? line.at + across : along, line.colours[across]);
+        }
 }

@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include <initializer_list>
+#include <vector>
 
 // A white table picture with anti-aliased line drawings. Coordinates are pixel indices and
 // ranges are inclusive, as in the picture descriptions; strokes run between pixel centres.
@@ -26,11 +27,12 @@ public:
     // bulging sideways as far as pixel column `bulge`.
     void arc(qreal leadX, int top, int bottom, int bulge, qreal width = 1.4);
 
-    // One row (horizontal) or column of a grid line, from..to along it, in one exact colour.
+    // A grid line: side by side rows (horizontal) or columns from `at` on, each from..to along
+    // it in one exact colour.
     struct GridLine {
         bool horizontal;
         int at, from, to;
-        QRgb colour;
+        std::vector<QRgb> colours;
     };
     // Ends the drawing: speckles the untouched white ground (the same way for the same seed),
     // then draws the grid lines over it, so that their colours stay exact. Vertical lines come

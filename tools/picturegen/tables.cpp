@@ -70,10 +70,8 @@ QImage drawTransformers()
     sketch.block(145, 13, 145, 82, QColor(0x8B, 0x8B, 0x8B));
     sketch.block(146, 13, 146, 82, QColor(0x65, 0x65, 0x65));
 
-    sketch.finish(0x5EED0001, {{true, 4, 0, 200, 0x6B8093},
-                               {true, 5, 0, 200, 0x9BB0C3},
-                               {true, 86, 0, 200, 0x455A6F},
-                               {true, 87, 0, 200, 0xBFD4E7}});
+    sketch.finish(0x5EED0001, {{true, 4, 0, 200, {0x6B8093, 0x9BB0C3}},
+                               {true, 86, 0, 200, {0x455A6F, 0xBFD4E7}}});
     return sketch.image();
 }
 
@@ -112,15 +110,10 @@ QImage drawLightDiodes()
     sketch.stroke({226.5, 35}, {229, 36});
     sketch.block(228, 28, 234, 29);
 
-    sketch.finish(0x5EED0002, {{true, 2, 1, 261, 0xA8BDD0},
-                               {true, 3, 1, 261, 0x5D7285},
-                               {true, 53, 0, 261, 0xC8D5DE},
-                               {true, 54, 0, 261, 0x465968},
-                               {true, 55, 0, 261, 0xDCEEFC},
-                               {false, 69, 1, 79, 0x8B99A2},
-                               {false, 70, 1, 79, 0x83949C},
-                               {false, 136, 2, 79, 0x9EB3C6},
-                               {false, 137, 2, 79, 0x657A8D}});
+    sketch.finish(0x5EED0002, {{true, 2, 1, 261, {0xA8BDD0, 0x5D7285}},
+                               {true, 53, 0, 261, {0xC8D5DE, 0x465968, 0xDCEEFC}},
+                               {false, 69, 1, 79, {0x8B99A2, 0x83949C}},
+                               {false, 136, 2, 79, {0x9EB3C6, 0x657A8D}}});
     return sketch.image();
 }
 
@@ -141,13 +134,9 @@ QImage drawDiodes()
     sketch.block(95, 25, 108, 26);
     upTriangle(sketch, 101.5, 27, 34, 95, 107);
 
-    sketch.finish(0x5EED0003, {{true, 57, 0, 131, 0xDDEAF3},
-                               {true, 58, 0, 131, 0x40556A},
-                               {true, 59, 0, 131, 0xC4D9EC},
-                               {true, 88, 1, 131, 0xA8BDD0},
-                               {true, 89, 1, 131, 0x5D7285},
-                               {false, 69, 0, 90, 0x8B99A2},
-                               {false, 70, 0, 90, 0x83949C}});
+    sketch.finish(0x5EED0003, {{true, 57, 0, 131, {0xDDEAF3, 0x40556A, 0xC4D9EC}},
+                               {true, 88, 1, 131, {0xA8BDD0, 0x5D7285}},
+                               {false, 69, 0, 90, {0x8B99A2, 0x83949C}}});
     return sketch.image();
 }
 
@@ -207,13 +196,9 @@ QImage drawTransistors()
     sketch.block(347, 34, 351, 34);
     sketch.block(351, 34, 351, 45);
 
-    sketch.finish(0x5EED0004, {{true, 52, 10, 360, 0x3D5772},
-                               {true, 53, 10, 360, 0xB9D3EC},
-                               {false, 73, 1, 85, 0x8EA1B0},
-                               {false, 74, 1, 85, 0x738599},
-                               {false, 168, 0, 85, 0xA2BCD5},
-                               {false, 169, 0, 85, 0x546E87},
-                               {false, 262, 1, 85, 0xA3BDD6},
-                               {false, 263, 1, 85, 0x536D86}});
+    sketch.finish(0x5EED0004, {{true, 52, 10, 360, {0x3D5772, 0xB9D3EC}},
+                               {false, 73, 1, 85, {0x8EA1B0, 0x738599}},
+                               {false, 168, 0, 85, {0xA2BCD5, 0x546E87}},
+                               {false, 262, 1, 85, {0xA3BDD6, 0x536D86}}});
     return sketch.image();
 }
