@@ -1,5 +1,7 @@
 #include "bmp.h"
 
+#include <vector>
+
 namespace {
 
 void put16(QByteArray &out, quint16 value)
@@ -19,8 +21,8 @@ int paddedRow(int bytes)
     return (bytes + 3) / 4 * 4;
 }
 
-QByteArray headers(const QImage &image, int bitsPerPixel, quint32 paletteBytes, quint32 dataSize,
-                   bool fillInDataSize)
+QByteArray headers(const QImage &image, RowOrder order, int bitsPerPixel, quint32 paletteBytes,
+                   quint32 dataSize, bool fillInDataSize)
 {
     const quint32 offset = 14 + 40 + paletteBytes;
     QByteArray out;
@@ -32,7 +34,7 @@ QByteArray headers(const QImage &image, int bitsPerPixel, quint32 paletteBytes, 
 
     put32(out, 40);
     put32(out, quint32(image.width()));
-    put32(out, quint32(image.height()));
+    put32(out, quint32(order == RowOrder::TopDown ? -image.height() : image.height()));
     put16(out, 1);
     put16(out, quint16(bitsPerPixel));
     put32(out, 0); // no compression
@@ -44,14 +46,23 @@ QByteArray headers(const QImage &image, int bitsPerPixel, quint32 paletteBytes, 
     return out;
 }
 
+// The image's rows in the order they are stored.
+std::vector<int> storedRows(const QImage &image, RowOrder order)
+{
+    std::vector<int> rows(std::size_t(image.height()));
+    for (int k = 0; k < image.height(); ++k)
+        rows[std::size_t(k)] = order == RowOrder::TopDown ? k : image.height() - 1 - k;
+    return rows;
+}
+
 } // namespace
 
-QByteArray encodeBmp24(const QImage &source)
+QByteArray encodeBmp24(const QImage &source, RowOrder order)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int rowBytes = paddedRow(image.width() * 3);
-    QByteArray out = headers(image, 24, 0, quint32(rowBytes * image.height()), true);
-    for (int y = image.height() - 1; y >= 0; --y) {
+    QByteArray out = headers(image, order, 24, 0, quint32(rowBytes * image.height()), true);
+    for (int y : storedRows(image, order)) {
         const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             out.append(char(qBlue(line[x])));
@@ -63,11 +74,12 @@ QByteArray encodeBmp24(const QImage &source)
     return out;
 }
 
-QByteArray encodeBmp8(const QImage &indexed)
+QByteArray encodeBmp8(const QImage &indexed, RowOrder order)
 {
     const QList<QRgb> table = indexed.colorTable();
     const int rowBytes = paddedRow(indexed.width());
-    QByteArray out = headers(indexed, 8, 256 * 4, quint32(rowBytes * indexed.height()), false);
+    QByteArray out =
+        headers(indexed, order, 8, 256 * 4, quint32(rowBytes * indexed.height()), false);
     for (int i = 0; i < 256; ++i) {
         const QRgb colour = i < table.size() ? table[i] : 0;
         out.append(char(qBlue(colour)));
@@ -75,7 +87,7 @@ QByteArray encodeBmp8(const QImage &indexed)
         out.append(char(qRed(colour)));
         out.append('\0');
     }
-    for (int y = indexed.height() - 1; y >= 0; --y) {
+    for (int y : storedRows(indexed, order)) {
         out.append(reinterpret_cast<const char *>(indexed.constScanLine(y)), indexed.width());
         out.append(QByteArray(rowBytes - indexed.width(), '\0'));
     }

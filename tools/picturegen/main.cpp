@@ -1,11 +1,12 @@
 // Draws the pictures korval2 shows (BMP files) and its icon (an .ico file, and PNG copies for
 // Linux desktops) into the given folder, normally assets/. The same source always gives the same
-// bytes.
+// bytes. With --top-down it writes the given pictures again, top row first, for the Qt program.
 #include "bmp.h"
 #include "pictures.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 #include <functional>
@@ -22,19 +23,44 @@ bool write(const QDir &folder, const QString &name, const QByteArray &bytes)
     return true;
 }
 
+// The pictures again, the same pixels with their rows stored top row first.
+bool writeTopDown(const QDir &folder, const QStringList &pictures)
+{
+    bool ok = true;
+    for (const QString &path : pictures) {
+        const QImage image(path, "BMP");
+        if (image.isNull())
+            std::fprintf(stderr, "picturegen: cannot read %s\n", qPrintable(path));
+        ok = !image.isNull() &&
+             write(folder, QFileInfo(path).fileName(),
+                   image.format() == QImage::Format_Indexed8
+                       ? encodeBmp8(image, RowOrder::TopDown)
+                       : encodeBmp24(image, RowOrder::TopDown)) &&
+             ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: picturegen OUTPUT-FOLDER\n");
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const bool topDown = arguments.value(0) == QLatin1String("--top-down");
+    if (topDown ? arguments.size() < 3 : arguments.size() != 1) {
+        std::fprintf(stderr, "usage: picturegen OUTPUT-FOLDER\n"
+                             "       picturegen --top-down OUTPUT-FOLDER PICTURE.bmp...\n");
         return 2;
     }
-    const QDir folder(QString::fromLocal8Bit(argv[1]));
+    const QDir folder(arguments[topDown ? 1 : 0]);
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
-        std::fprintf(stderr, "picturegen: cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "picturegen: cannot create %s\n", qPrintable(folder.path()));
         return 1;
     }
+    if (topDown)
+        return writeTopDown(folder, arguments.mid(2)) ? 0 : 1;
 
     const std::pair<const char *, std::function<QImage()>> pictures[] = {
         {"Picture1.bmp", drawTransformers}, {"Picture2.bmp", drawLightDiodes},
