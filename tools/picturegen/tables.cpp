@@ -45,6 +45,33 @@ void rightTriangle(Sketch &sketch, int baseLeft, int top, int bottom, int apexX,
     sketch.stroke({baseLeft + 0.5, qreal(bottom)}, {apexX - 0.3, apexY});
 }
 
+// A bipolar transistor: the circle, the base bar with its lead from the left, collector and
+// emitter slanting off the bar's right side to their 2-pixel vertical leads, and the emitter's
+// solid arrowhead. Boxes are x0, y0, x1, y1.
+struct Bipolar {
+    std::array<int, 4> circle, bar;
+    std::array<int, 3> base; // left column, top and bottom rows; it runs on to the bar
+    int leadColumn;          // left column of the vertical leads
+    struct {
+        int leaves, meets, end; // the bar's row it leaves, the lead's row it meets, the lead's end
+    } collector, emitter;
+    std::array<QPointF, 3> arrowhead;
+};
+
+void drawBipolar(Sketch &sketch, const Bipolar &t)
+{
+    sketch.circle(t.circle[0], t.circle[1], t.circle[2], t.circle[3]);
+    sketch.block(t.bar[0], t.bar[1], t.bar[2], t.bar[3]);
+    sketch.block(t.base[0], t.base[1], t.bar[0] - 1, t.base[2]);
+    for (const auto &lead : {t.collector, t.emitter}) {
+        sketch.stroke({t.bar[2] + 0.5, qreal(lead.leaves)},
+                      {qreal(t.leadColumn), qreal(lead.meets)});
+        sketch.block(t.leadColumn, std::min(lead.meets, lead.end), t.leadColumn + 1,
+                     std::max(lead.meets, lead.end));
+    }
+    sketch.solid({t.arrowhead[0], t.arrowhead[1], t.arrowhead[2]});
+}
+
 } // namespace
 
 QImage drawTransformers()
@@ -156,24 +183,22 @@ QImage drawTransistors()
     sketch.hatched({{37.8, 26.8}, {35.4, 19.6}, {30.6, 24.4}});
 
     // NPN: arrow on the emitter pointing away from the bar.
-    sketch.circle(105, 12, 135, 41);
-    sketch.block(114, 15, 116, 38);
-    sketch.block(98, 27, 113, 28);
-    sketch.stroke({116.5, 21}, {128, 16});
-    sketch.block(128, 2, 129, 16);
-    sketch.stroke({116.5, 32}, {128, 39});
-    sketch.block(128, 39, 129, 48);
-    sketch.solid({{127.2, 38.4}, {120.7, 37.2}, {123.4, 33.0}});
+    drawBipolar(sketch, {{105, 12, 135, 41},
+                         {114, 15, 116, 38},
+                         {98, 27, 28},
+                         128,
+                         {21, 16, 2},
+                         {32, 39, 48},
+                         {{{127.2, 38.4}, {120.7, 37.2}, {123.4, 33.0}}}});
 
     // PNP: arrow on the emitter pointing toward the bar.
-    sketch.circle(200, 10, 230, 39);
-    sketch.block(212, 13, 214, 36);
-    sketch.block(187, 25, 211, 25);
-    sketch.stroke({214.5, 18}, {224, 14});
-    sketch.block(224, 1, 225, 14);
-    sketch.stroke({214.5, 29}, {224, 36});
-    sketch.block(224, 36, 225, 48);
-    sketch.solid({{215.2, 28.6}, {218.6, 33.6}, {221.4, 29.8}});
+    drawBipolar(sketch, {{200, 10, 230, 39},
+                         {212, 13, 214, 36},
+                         {187, 25, 25},
+                         224,
+                         {18, 14, 1},
+                         {29, 36, 48},
+                         {{{215.2, 28.6}, {218.6, 33.6}, {221.4, 29.8}}}});
 
     // N-channel JFET: gate arrow pointing into the channel.
     sketch.circle(283, 11, 312, 41);
