@@ -167,9 +167,12 @@ def focused(engine):
 
 def ready(engine):
     """Ready with the focus on PRUEBA; Spanish, one inline stylesheet, answer boxes that ask the
-    on-screen keyboard for no correction (which iPhones honour), every text centred."""
+    on-screen keyboard for no correction (which iPhones honour), every text centred, labels
+    beneath the picture boxes (Label4's last row under Picture5's first)."""
     start(engine, *FORM)
     check(focused(engine) == "Command1", f"{engine.name}: the first focus")
+    check(engine.run("return [24, 23].map(y => document.elementFromPoint(500, y).id)") ==
+          ["Picture5", "Label4"], f"{engine.name}: what lies beneath")
     check(engine.run("return document.documentElement.lang") == "es", f"{engine.name}: lang")
     check(engine.run("return (document.adoptedStyleSheets || []).length == 0 && "
                      "document.styleSheets.length == 1"), f"{engine.name}: the stylesheets")
