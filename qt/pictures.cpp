@@ -20,14 +20,14 @@ QImage fromTopDownRows(const QResource &resource, int shownRows)
         return {};
     const auto pixels = qFromLittleEndian<quint32>(bmp + 10);
     const auto width = qFromLittleEndian<qint32>(bmp + 18);
-    const auto height = -qFromLittleEndian<qint32>(bmp + 22); // negative: top row first
+    const qint64 height = -qint64(qFromLittleEndian<qint32>(bmp + 22)); // negative: top first
     const auto depth = qFromLittleEndian<quint16>(bmp + 28);
-    const qsizetype stride = (width * depth / 8 + 3) / 4 * 4;
+    const qint64 stride = (qint64(width) * depth / 8 + 3) / 4 * 4;
     if (width <= 0 || height <= 0 || (depth != 8 && depth != 24) ||
-        qint64(pixels) + stride * height > resource.size())
+        pixels + stride * height > resource.size())
         return {};
 
-    QImage rows(bmp + pixels, width, std::min(height, shownRows), stride,
+    QImage rows(bmp + pixels, width, int(std::min(height, qint64(shownRows))), stride,
                 depth == 24 ? QImage::Format_BGR888 : QImage::Format_Indexed8);
     if (depth == 8) {
         QList<QRgb> palette(256);

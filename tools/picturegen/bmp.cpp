@@ -1,7 +1,5 @@
 #include "bmp.h"
 
-#include <vector>
-
 namespace {
 
 void put16(QByteArray &out, quint16 value)
@@ -46,13 +44,10 @@ QByteArray headers(const QImage &image, RowOrder order, int bitsPerPixel, quint3
     return out;
 }
 
-// The image's rows in the order they are stored.
-std::vector<int> storedRows(const QImage &image, RowOrder order)
+// The row of the image that is stored k-th.
+int storedRow(const QImage &image, RowOrder order, int k)
 {
-    std::vector<int> rows(std::size_t(image.height()));
-    for (int k = 0; k < image.height(); ++k)
-        rows[std::size_t(k)] = order == RowOrder::TopDown ? k : image.height() - 1 - k;
-    return rows;
+    return order == RowOrder::TopDown ? k : image.height() - 1 - k;
 }
 
 } // namespace
@@ -62,8 +57,9 @@ QByteArray encodeBmp24(const QImage &source, RowOrder order)
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int rowBytes = paddedRow(image.width() * 3);
     QByteArray out = headers(image, order, 24, 0, quint32(rowBytes * image.height()), true);
-    for (int y : storedRows(image, order)) {
-        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+    for (int k = 0; k < image.height(); ++k) {
+        const auto *line =
+            reinterpret_cast<const QRgb *>(image.constScanLine(storedRow(image, order, k)));
         for (int x = 0; x < image.width(); ++x) {
             out.append(char(qBlue(line[x])));
             out.append(char(qGreen(line[x])));
@@ -87,8 +83,10 @@ QByteArray encodeBmp8(const QImage &indexed, RowOrder order)
         out.append(char(qRed(colour)));
         out.append('\0');
     }
-    for (int y : storedRows(indexed, order)) {
-        out.append(reinterpret_cast<const char *>(indexed.constScanLine(y)), indexed.width());
+    for (int k = 0; k < indexed.height(); ++k) {
+        out.append(
+            reinterpret_cast<const char *>(indexed.constScanLine(storedRow(indexed, order, k))),
+            indexed.width());
         out.append(QByteArray(rowBytes - indexed.width(), '\0'));
     }
     return out;
