@@ -89,7 +89,7 @@ void Sketch::arc(qreal leadX, int top, int bottom, int bulge, qreal width)
     m_painter.drawPath(path);
 }
 
-void Sketch::finish(quint32 seed, std::initializer_list<GridLine> lines)
+QImage Sketch::finish(quint32 seed, std::initializer_list<GridLine> lines)
 {
     m_painter.end();
     Random random(seed);
@@ -114,4 +114,5 @@ void Sketch::finish(quint32 seed, std::initializer_list<GridLine> lines)
                     m_image.setPixel(horizontal ? along : line.at + across,
                                      horizontal ? line.at + across : along, line.colours[across]);
         }
+    return m_image;
 }

@@ -36,10 +36,8 @@ public:
     };
     // Ends the drawing: speckles the untouched white ground (the same way for the same seed),
     // then draws the grid lines over it, so that their colours stay exact. Vertical lines come
-    // last, on top where lines cross.
-    void finish(quint32 seed, std::initializer_list<GridLine> lines);
-
-    const QImage &image() const { return m_image; }
+    // last, on top where lines cross. Returns the finished picture.
+    QImage finish(quint32 seed, std::initializer_list<GridLine> lines);
 
 private:
     QPolygonF polygon(std::initializer_list<QPointF> corners) const;
