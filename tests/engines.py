@@ -1,17 +1,10 @@
 #!/usr/bin/python3
-"""The page in the three browser engines that learners' devices run: Chromium (through
-Selenium), WebKit (WebKitGTK's MiniBrowser through WebKitWebDriver, as Safari on an iPad) and
-Firefox (Debian's firefox-esr through puppeteer-core over WebDriver BiDi, by firefox.mjs), one
-table of steps for all three. Needs an X display (inxvfb.sh) for WebKit.
-  engines.py PAGE SCREENCHECK ASSETS NODE_MODULES
-In each engine: ready with the first focus on PRUEBA and the page's own markup intact; the
-pictures pixel for pixel at a scale of 1 (screencheck); the form refitted to the window after
-every resize and turn of a phone, centred, never past twice its size; the tab order by keys; a
-drill by keyboard and one by mouse; and nothing in the browser's log.
-Then what only Chromium shows: the page as a tab (its policy, Shift+Tab out of the page, Salir
-that cannot close the tab, a run-time error, each followed by a new start), a phone by touch,
-the accessibility tree (heard.txt, the announcements), and axe-core's audit on the desktop, on a
-phone and in a forced-colours mode, which finds nothing but what the form itself gives."""
+"""The page in the three browser engines that learners' devices run, one table of steps for
+all three: Chromium through Selenium, WebKit (WebKitGTK's MiniBrowser through WebKitWebDriver,
+as Safari on an iPad) and Firefox (Debian's firefox-esr through puppeteer-core over WebDriver
+BiDi, by firefox.mjs); then what only Chromium shows. Each step says what it checks. Needs an X
+display (inxvfb.sh) for WebKit.
+  engines.py PAGE SCREENCHECK ASSETS NODE_MODULES"""
 
 import json
 import os
@@ -54,13 +47,12 @@ class Selenium:
         return self.driver.execute_script(code, *args)
 
     def key(self, name, shift=False):
-        keys = {"Tab": Keys.TAB, "Enter": Keys.ENTER, " ": Keys.SPACE}
+        key = {"Tab": Keys.TAB, "Enter": Keys.ENTER, " ": Keys.SPACE}[name]
         actions = ActionChains(self.driver)
         if shift:
-            actions.key_down(Keys.SHIFT)
-        actions.send_keys(keys[name])
-        if shift:
-            actions.key_up(Keys.SHIFT)
+            actions.key_down(Keys.SHIFT).send_keys(key).key_up(Keys.SHIFT)
+        else:
+            actions.send_keys(key)
         actions.perform()
 
     def type(self, text):

@@ -12,6 +12,7 @@
 #include "version.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <string>
 #include <tuple>
@@ -50,10 +51,6 @@ struct Window {
         }
     }
 };
-
-} // namespace
-
-namespace {
 
 // The font a control draws with: its height in pixels (the em), weight and slant.
 std::tuple<int, bool, bool> fontOf(HWND control)
@@ -323,11 +320,10 @@ TEST_CASE("version block and icon")
     UINT length = 0;
     REQUIRE(VerQueryValueW(block.data(), L"\\", &value, &length));
     const auto *fixed = static_cast<const VS_FIXEDFILEINFO *>(value);
-    const auto version = std::pair(DWORD(KORVAL_VERSION_MAJOR << 16 | KORVAL_VERSION_MINOR),
-                                   DWORD(KORVAL_VERSION_PATCH << 16));
-    CHECK(std::tuple(fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
-                     fixed->dwProductVersionLS) ==
-          std::tuple(version.first, version.second, version.first, version.second));
+    const DWORD high = KORVAL_VERSION_MAJOR << 16 | KORVAL_VERSION_MINOR,
+                low = KORVAL_VERSION_PATCH << 16;
+    CHECK(std::array{fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
+                     fixed->dwProductVersionLS} == std::array{high, low, high, low});
     REQUIRE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &value, &length));
     CHECK(*static_cast<const WORD *>(value) == 0x0C0A); // Spanish (Spain)
     // What Explorer shows of the file.
@@ -362,23 +358,16 @@ TEST_CASE("version block and icon")
             reinterpret_cast<LONG_PTR>(&languages));
         CHECK(languages == std::vector<WORD>{0x0C0A});
     }
-    const HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON);
-    REQUIRE(group);
-    const auto *icon = static_cast<const BYTE *>(LockResource(LoadResource(module, group)));
-#pragma pack(push, 2)
-    struct Entry {
-        BYTE width, height, colours, reserved;
-        WORD planes, bits;
-        DWORD bytes;
-        WORD id;
-    };
-#pragma pack(pop)
-    const WORD count = *reinterpret_cast<const WORD *>(icon + 4);
-    REQUIRE(count == 3);
-    const auto *entries = reinterpret_cast<const Entry *>(icon + 6);
-    const int expected[3][2] = {{32, 1}, {32, 4}, {16, 4}}; // size, bits per pixel
-    for (int i = 0; i < 3; ++i)
-        CHECK(std::tuple(entries[i].width, entries[i].height, entries[i].bits) ==
-              std::tuple(expected[i][0], expected[i][0], expected[i][1]));
+    // The icon's directory: three images, each entry 14 bytes from the sixth on (width, height,
+    // colours, reserved, planes, bits per pixel, ...).
+    const auto *icon = static_cast<const BYTE *>(LockResource(
+        LoadResource(module, FindResourceW(module, MAKEINTRESOURCEW(1), RT_GROUP_ICON))));
+    REQUIRE(icon);
+    REQUIRE(icon[4] == 3);
+    const std::tuple<int, int, int> images[] = {{32, 32, 1}, {32, 32, 4}, {16, 16, 4}};
+    for (int i = 0; i < 3; ++i) {
+        const BYTE *entry = icon + 6 + 14 * i;
+        CHECK(std::tuple(int(entry[0]), int(entry[1]), int(entry[6])) == images[i]);
+    }
     FreeLibrary(module);
 }
