@@ -6,8 +6,8 @@
 set -euo pipefail
 page=$(realpath "$1")
 cd "$(dirname "$0")/.."
-npm install --prefix build/npm --save-exact --ignore-scripts --no-audit --no-fund \
-    lighthouse@12.2.3 >/dev/null
+npm install --prefix build/npm --cache build/npm/cache --save-exact --ignore-scripts --no-audit \
+    --no-fund lighthouse@12.2.3 >/dev/null
 port=$(/usr/bin/python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
 /usr/bin/python3 -m http.server "$port" --bind 127.0.0.1 --directory "$(dirname "$page")" \
     >/dev/null 2>&1 &

