@@ -1,16 +1,11 @@
 # The Debian package, korval2_<version>-1_<architecture>.deb, made by CPack (scripts/package.sh).
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME korval2)
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
 set(CPACK_PACKAGE_VERSION ${KORVAL_VERSION_TEXT})
-set(CPACK_PACKAGE_VENDOR Korval)
-set(CPACK_PACKAGE_CONTACT "Korval <korval@korval.io>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "drill in the Spanish names of electronic symbols")
-set(CPACK_PACKAGE_DESCRIPTION [[
-KORVAL 2 shows eleven schematic symbols of electronic components
-(transformers, diodes, transistors and JFETs) with an answer box under each
-and the list of the correct names. The learner types the Spanish name of each
-component in capitals and presses PRUEBA: every box then shows BIEN or ERROR.
-BORRAR empties the boxes.]])
+set(CPACK_PACKAGE_VENDOR ${KORVAL_MAKER})
+set(CPACK_PACKAGE_CONTACT ${KORVAL_MAKER_CONTACT})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY ${KORVAL_SUMMARY})
+set(CPACK_PACKAGE_DESCRIPTION ${KORVAL_ABOUT})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -1,7 +1,7 @@
 #include "events.h"
 
-#include "announcement.h"
 #include "runtimeerror.h"
+#include "screenreader.h"
 
 #include <exception>
 
@@ -25,10 +25,7 @@ void Form1Events::click(std::string_view control)
 
 void Form1Events::Command1_Click()
 {
-    CheckResult result;
-    quiz::checkAnswers(
-        *this, [&result](const quiz::AnswerSlot &slot, std::u16string_view typed,
-                         std::u16string_view verdict) { result.record(slot, typed, verdict); });
+    const quiz::CheckResult result = quiz::checkAnswers(*this);
     announce(checkedAnnouncement(result));
     checked(result);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "checkresult.h"
 #include "commands.h"
 
 #include <array>
@@ -51,7 +50,7 @@ protected:
     // Has screen readers say what a command did (UTF-8), politely and without moving the focus.
     virtual void announce(const std::string &text) = 0;
     // Hears what a "PRUEBA" found, after its announcement.
-    virtual void checked(const CheckResult &) {}
+    virtual void checked(const quiz::CheckResult &) {}
 
     void Command1_Click();
     void Command2_Click();

@@ -50,4 +50,15 @@ constexpr int fontPixelSize(const FontSpec &font, int dpi = designDpi)
     return int(font.points * dpi / 72 + 0.5);
 }
 
+// Where a control lies at a resolution, in its container's client area, and how high its text.
+struct Placement {
+    PixelRect rect;
+    int fontPixels;
+};
+
+constexpr Placement placement(const ControlSpec &spec, int dpi = designDpi)
+{
+    return {pixelRect(spec, dpi), fontPixelSize(spec.font, dpi)};
+}
+
 } // namespace form

@@ -35,26 +35,4 @@ constexpr const KindTraits &traits(Kind kind)
     return kindTraits[std::size_t(kind)];
 }
 
-// The window's own background, wherever its picture does not reach.
-inline constexpr std::uint32_t formColour = buttonFace;
-
-// The classic Windows scheme, for toolkits that have no system colours of their own: 0xRRGGBB
-// for a colour value of the table, fixed or system.
-constexpr std::uint32_t classicColour(std::uint32_t value)
-{
-    if (!(value & systemColourFlag))
-        return (value & 0xFF) << 16 | (value & 0xFF00) | (value >> 16 & 0xFF);
-    switch (value) {
-    case inactiveTitleBar:
-    case applicationWorkspace:
-        return 0x808080;
-    case highlightText:
-        return 0xFFFFFF;
-    case activeBorder:
-    case buttonFace:
-    default:
-        return 0xC0C0C0;
-    }
-}
-
 } // namespace form

@@ -78,6 +78,27 @@ constexpr bool keyBoxesAreAnswerBoxes()
     return true;
 }
 
+// The symbol tables are the picture boxes that hold answer boxes, each once.
+constexpr bool symbolTablesHoldTheBoxes()
+{
+    for (const ControlSpec &spec : controls) {
+        if (spec.kind != Kind::PictureBox)
+            continue;
+        bool holds = false;
+        for (const ControlSpec &child : controls)
+            holds = holds || child.container == spec.name;
+        std::size_t listed = 0;
+        for (std::string_view table : symbolTables)
+            listed += table == spec.name;
+        if (listed != (holds ? 1 : 0))
+            return false;
+    }
+    for (std::string_view table : symbolTables)
+        if (place(table) == controls.size())
+            return false;
+    return true;
+}
+
 // Buttons have click handlers, nothing else has one.
 constexpr bool handlersOnButtons()
 {
@@ -92,6 +113,8 @@ static_assert(tabIndicesUnique(), "tab indices must be 0 to 22, each once");
 static_assert(containersFirst(), "a container must be a picture box created before its children");
 static_assert(keyBoxesAreAnswerBoxes(), "the key's boxes must be the text boxes, inside their "
                                         "picture boxes");
+static_assert(symbolTablesHoldTheBoxes(), "the symbol tables must be the picture boxes that hold "
+                                          "answer boxes");
 static_assert(handlersOnButtons(), "click handlers belong to the buttons, and only to them");
 
 } // namespace

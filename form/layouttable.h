@@ -1,5 +1,7 @@
 #pragma once
 
+#include "colours.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -19,18 +21,10 @@ inline constexpr FontSpec windowFont{8.25, false, false};
 // "MS Sans Serif" where the platform has it, else the nearest sans-serif face, in this order.
 inline constexpr std::array<std::string_view, 3> fontFamilies{"MS Sans Serif", "Liberation Sans",
                                                               "Arial"};
-// A browser may have none of them, nor use a bitmap face: after them, the nearest faces of other
-// systems, then any sans-serif one (a generic family, not a name).
-inline constexpr std::array<std::string_view, 3> webFontFallbacks{"Microsoft Sans Serif", "Tahoma",
-                                                                  "Helvetica"};
-
-// Colour values: 0x00BBGGRR is a fixed colour, 0x800000nn is system colour nn.
-inline constexpr std::uint32_t systemColourFlag = 0x80000000;
-inline constexpr std::uint32_t buttonFace = 0x8000000F;
-inline constexpr std::uint32_t highlightText = 0x8000000E;
-inline constexpr std::uint32_t applicationWorkspace = 0x8000000C;
-inline constexpr std::uint32_t activeBorder = 0x8000000A;
-inline constexpr std::uint32_t inactiveTitleBar = 0x80000003;
+// A browser never draws the bitmap face: after it, Windows's own outline version of it and its
+// nearest faces, then the desktop's list, then any sans-serif face.
+inline constexpr std::array<std::string_view, 6> webFontFamilies{
+    "MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arial", "Helvetica"};
 
 // Positions are in twips, relative to the container's client area. Texts are UTF-8.
 struct ControlSpec {
@@ -49,6 +43,8 @@ inline constexpr std::string_view formName = "Form1";
 inline constexpr std::string_view formCaption = "Form1";
 inline constexpr int formClientWidth = 9600;
 inline constexpr int formClientHeight = 5745;
+// Wherever its picture does not reach.
+inline constexpr std::uint32_t formColour = buttonFace;
 
 // The window's controls in creation order; start-up creates exactly these.
 inline constexpr std::array<ControlSpec, 23> controls{{
@@ -82,6 +78,11 @@ inline constexpr std::array<ControlSpec, 23> controls{{
      "KORVAL  2",                                                    0x0000C000,   {9.75, true, false},  5},
     // clang-format on
 }};
+
+// The picture boxes that hold the answer boxes, in the order the learner counts them ("Tabla 1 de
+// símbolos"). The other picture box is the word list.
+inline constexpr std::array<std::string_view, 4> symbolTables{"Picture1", "Picture2", "Picture3",
+                                                              "Picture4"};
 
 // The control of that name; nullptr when the window has none.
 constexpr const ControlSpec *findControl(std::string_view name)

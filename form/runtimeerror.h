@@ -1,5 +1,7 @@
 #pragma once
 
+#include "version.h"
+
 #include <string>
 #include <string_view>
 
@@ -7,7 +9,7 @@ namespace form {
 
 // The standard report of an error raised inside a button handler, after which the program
 // ends with status 1. UTF-8.
-inline constexpr std::string_view runtimeErrorTitle = "korval2";
+inline constexpr std::string_view runtimeErrorTitle = KORVAL_PROGRAM;
 inline constexpr int runtimeErrorStatus = 1;
 std::string runtimeErrorMessage(std::string_view description);
 

@@ -1,15 +1,17 @@
 #include "screenreader.h"
 
-#include "answerkey.h"
+#include <algorithm>
+#include <vector>
 
 namespace form {
 
 namespace {
 
-// Picture1 is table 1, and so on.
-std::string tableNumber(std::string_view pictureBox)
+// "Tabla 1" is the first of the symbol tables; 0 for any other control.
+std::size_t tableNumber(std::string_view pictureBox)
 {
-    return std::string(pictureBox.substr(std::string_view("Picture").size()));
+    const auto found = std::find(symbolTables.begin(), symbolTables.end(), pictureBox);
+    return found == symbolTables.end() ? 0 : std::size_t(found - symbolTables.begin()) + 1;
 }
 
 // Boxes of one table counted from the left.
@@ -22,6 +24,17 @@ int cellNumber(const ControlSpec &box)
             ++cell;
     return cell;
 }
+
+// An answer box's number is its place in the key, from 1.
+std::size_t answerNumber(std::string_view box)
+{
+    std::size_t k = 0;
+    while (k < quiz::answerKey.size() && quiz::answerKey[k].box != box)
+        ++k;
+    return k + 1;
+}
+
+const std::string answerCount = std::to_string(quiz::answerKey.size());
 
 // The key's names hold one letter beyond ASCII, Ú, and nothing beyond the first plane.
 std::string utf8(std::u16string_view text)
@@ -42,68 +55,54 @@ std::string utf8(std::u16string_view text)
     return out;
 }
 
-int keyPosition(std::string_view box)
+std::string wordList()
 {
-    for (std::size_t i = 0; i < quiz::answerKey.size(); ++i)
-        if (quiz::answerKey[i].box == box)
-            return int(i) + 1;
-    return 0;
-}
-
-bool holdsControls(const ControlSpec &spec)
-{
-    for (const ControlSpec &other : controls)
-        if (other.container == spec.name)
-            return true;
-    return false;
+    std::string names = "Palabras correctas:";
+    for (std::u16string_view name : quiz::sortedNames())
+        names.append(" ").append(utf8(name)).append(",");
+    names.back() = '.';
+    return names;
 }
 
 } // namespace
 
-std::string screenReaderName(const ControlSpec &spec)
+Identity identity(const ControlSpec &spec)
 {
     switch (spec.kind) {
     case Kind::TextBox:
-        return "Respuesta " + std::to_string(keyPosition(spec.name)) + " de " +
-               std::to_string(quiz::answerKey.size());
+        return {Role::Text,
+                "Respuesta " + std::to_string(answerNumber(spec.name)) + " de " + answerCount,
+                "tabla " + std::to_string(tableNumber(spec.container)) + ", casilla " +
+                    std::to_string(cellNumber(spec))};
     case Kind::PictureBox:
-        if (screenReaderRole(spec) == Role::Image)
-            return "Lista de palabras correctas";
-        return "Tabla " + tableNumber(spec.name) + " de símbolos";
+        if (const std::size_t table = tableNumber(spec.name))
+            return {Role::Group, "Tabla " + std::to_string(table) + " de símbolos", {}};
+        return {Role::Image, "Lista de palabras correctas", wordList()};
     case Kind::CommandButton:
+        return {Role::Button, std::string(spec.text), {}};
     case Kind::Label:
         break;
     }
-    return std::string(spec.text);
+    return {Role::Label, std::string(spec.text), {}};
 }
 
-std::string screenReaderDescription(const ControlSpec &spec)
+std::string checkedAnnouncement(const quiz::CheckResult &result)
 {
-    if (screenReaderRole(spec) == Role::Image) {
-        std::string names = "Palabras correctas:";
-        for (std::u16string_view name : quiz::sortedNames())
-            names.append(" ").append(utf8(name)).append(",");
-        names.back() = '.';
-        return names;
+    std::vector<std::size_t> wrong;
+    for (std::size_t k = 0; k < result.boxes.size(); ++k)
+        if (!result.boxes[k].right)
+            wrong.push_back(answerNumber(quiz::answerKey[k].box));
+    std::string said =
+        "Comprobado: BIEN en " + std::to_string(result.rightCount()) + " de " + answerCount + ".";
+    if (wrong.empty())
+        return said;
+    said += wrong.size() == 1 ? " ERROR en la respuesta " : " ERROR en las respuestas ";
+    for (std::size_t i = 0; i < wrong.size(); ++i) {
+        if (i > 0)
+            said += i + 1 == wrong.size() ? " y " : ", ";
+        said += std::to_string(wrong[i]);
     }
-    if (spec.kind != Kind::TextBox)
-        return {};
-    return "tabla " + tableNumber(spec.container) + ", casilla " + std::to_string(cellNumber(spec));
-}
-
-Role screenReaderRole(const ControlSpec &spec)
-{
-    switch (spec.kind) {
-    case Kind::TextBox:
-        return Role::Text;
-    case Kind::CommandButton:
-        return Role::Button;
-    case Kind::Label:
-        return Role::Label;
-    case Kind::PictureBox:
-        break;
-    }
-    return holdsControls(spec) ? Role::Group : Role::Image;
+    return said + ".";
 }
 
 } // namespace form

@@ -4,8 +4,8 @@
 #include "fonts.h"
 #include "geometry.h"
 #include "pictures.h"
-#include "resolved.h"
 #include "runtimeerror.h"
+#include "screenreader.h"
 #include "systemcolours.h"
 #include "tabcycle.h"
 
@@ -46,15 +46,15 @@ Form1::Form1(QWidget *parent)
     setFixedSize(client.width, client.height);
 
     for (const form::ControlSpec &spec : form::controls)
-        createControl(form::resolve(spec));
+        createControl(spec);
     applyTabOrder();
     findChild<QWidget *>(qs(form::firstFocus().name))->setFocus();
 }
 
-void Form1::createControl(const form::ResolvedControl &resolved)
+void Form1::createControl(const form::ControlSpec &spec)
 {
-    const form::ControlSpec &spec = resolved.spec;
-    const form::KindTraits &traits = resolved.traits;
+    const form::KindTraits &traits = form::traits(spec.kind);
+    const form::Identity identity = form::identity(spec);
     QWidget *container = this;
     QPoint clientOrigin;
     if (!spec.container.empty()) {
@@ -68,12 +68,12 @@ void Form1::createControl(const form::ResolvedControl &resolved)
     switch (spec.kind) {
     case form::Kind::PictureBox: {
         const QAccessible::Role role =
-            resolved.role == form::Role::Group ? QAccessible::Grouping : QAccessible::Graphic;
+            identity.role == form::Role::Group ? QAccessible::Grouping : QAccessible::Graphic;
         auto *box =
             new PictureBox(picture(spec.name, form::clientArea(spec).height), role, container);
         if (traits.sunkenBorder)
             box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-        setBackground(box, QPalette::Window, resolved.colour);
+        setBackground(box, QPalette::Window, spec.colour);
         control = box;
         break;
     }
@@ -83,13 +83,13 @@ void Form1::createControl(const form::ResolvedControl &resolved)
         if (traits.unlimitedText)
             box->setMaxLength(std::numeric_limits<int>::max());
         box->setAlignment(across | Qt::AlignVCenter);
-        setBackground(box, QPalette::Base, resolved.colour);
+        setBackground(box, QPalette::Base, spec.colour);
         control = box;
         break;
     }
     case form::Kind::CommandButton: {
         auto *button = new CommandButton(qs(spec.text), traits.enterClicks, container);
-        setBackground(button, QPalette::Button, resolved.colour);
+        setBackground(button, QPalette::Button, spec.colour);
         connect(button, &QPushButton::clicked, this, [this, name = spec.name] { click(name); });
         control = button;
         break;
@@ -98,16 +98,17 @@ void Form1::createControl(const form::ResolvedControl &resolved)
         auto *label = new QLabel(qs(spec.text), container);
         label->setAlignment(across | Qt::AlignTop);
         label->setAutoFillBackground(true);
-        setBackground(label, QPalette::Window, resolved.colour);
+        setBackground(label, QPalette::Window, spec.colour);
         control = label;
         break;
     }
     }
     control->setObjectName(qs(spec.name));
-    control->setAccessibleName(QString::fromStdString(resolved.name));
-    control->setAccessibleDescription(QString::fromStdString(resolved.description));
-    control->setFont(controlFont(spec.font, resolved.fontPixels));
-    const form::PixelRect &rect = resolved.rect;
+    control->setAccessibleName(QString::fromStdString(identity.name));
+    control->setAccessibleDescription(QString::fromStdString(identity.description));
+    const form::Placement placed = form::placement(spec);
+    control->setFont(controlFont(spec.font, placed.fontPixels));
+    const form::PixelRect &rect = placed.rect;
     control->setGeometry(
         QRect(rect.left, rect.top, rect.width, rect.height).translated(clientOrigin));
     if (!traits.takesFocus)

@@ -2,7 +2,6 @@
 
 #include "events.h"
 #include "layouttable.h"
-#include "resolved.h"
 
 #include <QImage>
 #include <QWidget>
@@ -25,7 +24,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void createControl(const form::ResolvedControl &resolved);
+    void createControl(const form::ControlSpec &spec);
     void applyTabOrder();
     QLineEdit *answerBox(std::string_view name) const;
 

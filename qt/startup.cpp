@@ -24,7 +24,8 @@ protected:
             watched->removeEventFilter(this);
             // Queued, so that this frame is painted and shown first.
             QTimer::singleShot(0, this, [this] {
-                QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/korval2.ico")));
+                QApplication::setWindowIcon(
+                    QIcon(QStringLiteral(":/assets/" KORVAL_PROGRAM ".ico")));
                 deleteLater();
             });
         }
@@ -36,7 +37,7 @@ protected:
 
 void prepareApplication(QApplication &app)
 {
-    QApplication::setApplicationName(QStringLiteral("korval2"));
+    QApplication::setApplicationName(QStringLiteral(KORVAL_PROGRAM));
     QApplication::setApplicationVersion(QStringLiteral(KORVAL_VERSION_TEXT));
     QApplication::setStyle(QStringLiteral("windows"));
     useSpanish(app);

@@ -37,13 +37,4 @@ constexpr std::array<std::u16string_view, answerKey.size()> sortedNames()
     return names;
 }
 
-inline constexpr std::u16string_view verdictRight = u"BIEN";
-inline constexpr std::u16string_view verdictWrong = u"ERROR";
-
-// Exact comparison, code unit for code unit: no case, space, accent or normalisation folding.
-constexpr std::u16string_view verdict(std::u16string_view typed, std::u16string_view expected)
-{
-    return typed == expected ? verdictRight : verdictWrong;
-}
-
 } // namespace quiz

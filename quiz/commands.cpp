@@ -1,16 +1,26 @@
 #include "commands.h"
 
+#include <algorithm>
+
 namespace quiz {
 
-void checkAnswers(Form &form, const Judged &judged)
+std::size_t CheckResult::rightCount() const
 {
-    for (const AnswerSlot &slot : answerKey) {
-        const std::u16string typed = form.text(slot.box);
-        const std::u16string_view said = verdict(typed, slot.expected);
-        if (judged)
-            judged(slot, typed, said);
-        form.setText(slot.box, said);
+    return std::size_t(
+        std::count_if(boxes.begin(), boxes.end(), [](const Judgement &box) { return box.right; }));
+}
+
+CheckResult checkAnswers(Form &form)
+{
+    CheckResult result;
+    for (std::size_t k = 0; k < answerKey.size(); ++k) {
+        Judgement &judged = result.boxes[k];
+        judged.typed = form.text(answerKey[k].box);
+        // Code unit for code unit: no case, space, accent or normalisation folding.
+        judged.right = judged.typed == answerKey[k].expected;
+        form.setText(answerKey[k].box, judged.right ? u"BIEN" : u"ERROR");
     }
+    return result;
 }
 
 void clearAnswers(Form &form)

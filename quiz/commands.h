@@ -2,7 +2,8 @@
 
 #include "answerkey.h"
 
-#include <functional>
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,16 +19,26 @@ public:
     virtual void endProgram() = 0;
 };
 
-// Hears each judgement of "PRUEBA": the box's slot, what the learner typed and the verdict, just
-// before the verdict replaces the typed text.
-using Judged = std::function<void(const AnswerSlot &slot, std::u16string_view typed,
-                                  std::u16string_view verdict)>;
+// What "PRUEBA" found in one box, before its verdict replaced what the learner had typed.
+struct Judgement {
+    std::u16string typed;
+    bool right;
+};
+
+// What one "PRUEBA" found, box by box in key order.
+struct CheckResult {
+    std::array<Judgement, answerKey.size()> boxes;
+
+    std::size_t rightCount() const;
+    bool allRight() const { return rightCount() == boxes.size(); }
+};
 
 // "PRUEBA": each box in key order is read, judged and overwritten with its verdict before the
-// next one is read.
-void checkAnswers(Form &form, const Judged &judged = nullptr);
+// next one is read. A box that cannot be read or written throws, and the boxes before it keep
+// their verdicts.
+CheckResult checkAnswers(Form &form);
 
-// "BORRAR": every answer box becomes empty.
+// "BORRAR".
 void clearAnswers(Form &form);
 
 // "Salir".

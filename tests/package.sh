@@ -2,10 +2,10 @@
 # The Debian package as a school lab gets it: lintian finds no error; apt-get installs it; the
 # desktop finds its entry and icons; the installed program passes the real-window scenario;
 # after a purge nothing of it is left.
-#   package.sh DEB SCENARIO...   (the scenario's command without its launcher)
+#   package.sh DEB APP-ID SCENARIO...   (the scenario's command without its launcher)
 set -euo pipefail
-deb=$1
-shift
+deb=$1 id=$2
+shift 2
 sudo=()
 ((EUID == 0)) || sudo=(sudo)
 apt() { "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -y -qq "$@" >/dev/null; }
@@ -18,12 +18,12 @@ trap 'apt purge korval2 || true' EXIT
 apt install --no-install-recommends "$deb"
 
 share=/usr/share
-for file in applications/io.korval.korval2.desktop metainfo/io.korval.korval2.metainfo.xml \
-    icons/hicolor/16x16/apps/io.korval.korval2.png icons/hicolor/32x32/apps/io.korval.korval2.png; do
+for file in applications/$id.desktop metainfo/$id.metainfo.xml icons/hicolor/16x16/apps/$id.png \
+    icons/hicolor/32x32/apps/$id.png; do
     [[ -s $share/$file ]] || failed "$share/$file is not installed"
 done
-desktop-file-validate "$share/applications/io.korval.korval2.desktop" || failed "desktop entry"
-appstreamcli validate --no-net "$share/metainfo/io.korval.korval2.metainfo.xml" >/dev/null ||
+desktop-file-validate "$share/applications/$id.desktop" || failed "desktop entry"
+appstreamcli validate --no-net "$share/metainfo/$id.metainfo.xml" >/dev/null ||
     failed "metainfo"
 "$@" /usr/bin/korval2 || failed "the installed program"
 

@@ -139,9 +139,8 @@ void checkControl(const QImage &shot, const form::ControlSpec &spec, double scal
     }
     if (!plain && spec.kind != form::Kind::PictureBox)
         fail(qs(spec.name) + " is not where the table puts it");
-    if (!(spec.colour & form::systemColourFlag) && spec.kind != form::Kind::PictureBox &&
-        face != QColor(int(spec.colour & 0xFF), int(spec.colour >> 8 & 0xFF),
-                       int(spec.colour >> 16 & 0xFF)))
+    if (!form::isSystemColour(spec.colour) && spec.kind != form::Kind::PictureBox &&
+        face != QColor(QRgb(form::rgb(spec.colour))))
         fail(qs(spec.name) + " shows " + face.name() + ", not its colour");
 }
 

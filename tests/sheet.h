@@ -8,12 +8,13 @@
 
 // The window as eleven plain strings standing in for its boxes, every one right at first; or,
 // when failing, every box failing with an exception of no standard type. It keeps the reports
-// it shows and what it announces. (The key's names themselves are typed as a learner types them
-// by the real-window and browser scenarios and the SCORM test.)
+// it shows, what it announces and what each "PRUEBA" found. (The key's names themselves are typed
+// as a learner types them by the real-window and browser scenarios and the SCORM test.)
 struct Sheet : form::Form1Events {
     std::map<std::string, std::u16string, std::less<>> boxes;
     bool failing = false, ended = false;
     std::vector<std::string> reports, announcements;
+    std::vector<quiz::CheckResult> results;
 
     Sheet()
     {
@@ -31,5 +32,6 @@ struct Sheet : form::Form1Events {
     void endProgram() override { ended = true; }
     void endWithRuntimeError(const std::string &message) override { reports.push_back(message); }
     void announce(const std::string &text) override { announcements.push_back(text); }
+    void checked(const quiz::CheckResult &result) override { results.push_back(result); }
     std::u16string operator[](std::string_view box) const { return boxes.at(std::string(box)); }
 };

@@ -1,8 +1,6 @@
 #include "testing.h"
 
 #include "events.h"
-#include "resolved.h"
-#include "scorm.h"
 #include "sheet.h"
 #include "tabcycle.h"
 
@@ -47,11 +45,13 @@ TEST_CASE("announcements")
         window.click("Command2");
         CHECK(window.announcements ==
               std::vector<std::string>{std::string(row.said), "Respuestas borradas."});
+        CHECK(window.results.size() == 1);
     }
 }
 
 // An error raised by a button's handler, of whatever type, is reported in Spanish and goes
-// no further, and nothing is announced; a control without a handler runs nothing.
+// no further: nothing is announced or reported to a learning platform. A control without a
+// handler runs nothing.
 TEST_CASE("run-time errors")
 {
     Sheet window;
@@ -64,34 +64,8 @@ TEST_CASE("run-time errors")
     window.click("Label1");
     CHECK(window.reports.size() == 2);
     CHECK(window.announcements.empty());
+    CHECK(window.results.empty());
     CHECK(!window.ended);
     window.click("Command3");
     CHECK(window.ended);
-}
-
-// A learning platform keeps 255 characters of a response, never half of one; it is told the
-// session's length in hours, minutes and hundredths of seconds.
-TEST_CASE("learning platform")
-{
-    form::CheckResult result;
-    const std::u16string beyond = std::u16string(254, u'A') + u"\U0001D400";
-    result.record(quiz::answerKey[0], std::u16string(300, u'A'), u"ERROR");
-    result.record(quiz::answerKey[1], beyond, u"ERROR");
-    CHECK(result.responses[0] == std::u16string(255, u'A'));
-    CHECK(result.responses[1] == std::u16string(254, u'A'));
-    CHECK(form::scorm::timespan(3723456.7) == "0001:02:03.45");
-    CHECK(form::scorm::timespan(0) == "0000:00:00.00");
-}
-
-// One control as every front-end makes it, at 96 dpi and at 120.
-TEST_CASE("resolved control")
-{
-    const form::ResolvedControl at96 = form::resolve(*form::findControl("Text1"));
-    const form::ResolvedControl at120 = form::resolve(*form::findControl("Text1"), 120);
-    CHECK(at96.rect == form::PixelRect{24, 88, 153, 19});
-    CHECK(at120.rect == form::PixelRect{30, 110, 191, 24});
-    CHECK(std::tuple(at96.fontPixels, at120.fontPixels) == std::tuple(11, 14));
-    CHECK(
-        std::tuple(at120.role, at120.name, at120.description, at120.colour) ==
-        std::tuple(form::Role::Text, "Respuesta 1 de 11", "tabla 1, casilla 1", form::buttonFace));
 }

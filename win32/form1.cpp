@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "accessibleobject.h"
 #include "commandbutton.h"
 #include "fonts.h"
 #include "geometry.h"
@@ -9,26 +10,24 @@
 
 #include <windowsx.h>
 
-#include <iterator>
-
 namespace {
 
 constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
 // The system's class for each kind of control, with the styles its kind asks for.
-std::pair<const wchar_t *, DWORD> windowClassOf(const form::ResolvedControl &control)
+std::pair<const wchar_t *, DWORD> windowClassOf(const form::ControlSpec &spec)
 {
-    const form::KindTraits &traits = control.traits;
+    const form::KindTraits &traits = form::traits(spec.kind);
     const DWORD tabStop = traits.takesFocus ? WS_TABSTOP : 0;
-    switch (control.spec.kind) {
+    switch (spec.kind) {
     case form::Kind::PictureBox:
         return {PictureBox::className, WS_CLIPCHILDREN | tabStop};
     case form::Kind::TextBox:
         return {L"EDIT", (traits.centredText ? ES_CENTER : ES_LEFT) | ES_AUTOHSCROLL | tabStop};
     case form::Kind::CommandButton:
         return {L"BUTTON",
-                (control.colour & form::systemColourFlag ? BS_PUSHBUTTON : BS_OWNERDRAW) | tabStop};
+                (form::isSystemColour(spec.colour) ? BS_PUSHBUTTON : BS_OWNERDRAW) | tabStop};
     case form::Kind::Label:
         return {L"STATIC", (traits.centredText ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | tabStop};
     }
@@ -93,11 +92,12 @@ void Form1::createControls()
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     m_controls.reserve(form::controls.size());
     for (const form::ControlSpec &spec : form::controls) {
-        const form::ResolvedControl resolved = form::resolve(spec, m_dpi);
-        const auto [className, style] = windowClassOf(resolved);
+        const form::KindTraits &traits = form::traits(spec.kind);
+        const form::Placement placed = form::placement(spec, m_dpi);
+        const auto [className, style] = windowClassOf(spec);
         const HWND parent = spec.container.empty() ? m_hwnd : control(spec.container);
-        const DWORD exStyle = resolved.traits.sunkenBorder ? WS_EX_CLIENTEDGE : 0;
-        const form::PixelRect &rect = resolved.rect;
+        const DWORD exStyle = traits.sunkenBorder ? WS_EX_CLIENTEDGE : 0;
+        const form::PixelRect &rect = placed.rect;
         const auto id = INT_PTR(m_controls.size() + 1);
         const HWND hwnd = CreateWindowExW(exStyle, className, wide(spec.text).c_str(),
                                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style,
@@ -105,17 +105,18 @@ void Form1::createControls()
                                           reinterpret_cast<HMENU>(id), instance, nullptr);
         if (!hwnd)
             form::throwFailedControl(spec.name);
-        Control &control =
-            m_controls.emplace_back(Control{&spec, hwnd, ColourBrush(resolved.colour), nullptr});
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(resolved)), FALSE);
+        Control &control = m_controls.emplace_back(
+            Control{&spec, hwnd, ColourBrush(spec.colour), form::identity(spec), nullptr});
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font, placed.fontPixels)),
+                     FALSE);
         if (spec.kind == form::Kind::PictureBox) {
-            control.pictureBox = std::make_unique<PictureBox>(spec.name, resolved.colour);
+            control.pictureBox = std::make_unique<PictureBox>(spec.name, spec.colour);
             control.pictureBox->attach(hwnd, m_dpi);
         }
-        if (resolved.traits.unlimitedText)
+        if (traits.unlimitedText)
             SendMessageW(hwnd, EM_SETLIMITTEXT, 0, 0);
-        giveAccessibleIdentity(hwnd);
-        if (resolved.traits.beneath)
+        giveAccessibleIdentity(hwnd, control.identity);
+        if (traits.beneath)
             SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     m_liveRegion = std::make_unique<LiveRegion>(m_hwnd);
@@ -128,23 +129,23 @@ void Form1::applyDpi()
     const auto oldFonts = std::move(m_fonts); // freed once no control uses them
     m_fonts.clear();
     for (const Control &control : m_controls) {
-        const form::ResolvedControl resolved = form::resolve(*control.spec, m_dpi);
-        const form::PixelRect &rect = resolved.rect;
+        const form::Placement placed = form::placement(*control.spec, m_dpi);
+        const form::PixelRect &rect = placed.rect;
         SetWindowPos(control.hwnd, nullptr, rect.left, rect.top, rect.width, rect.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(resolved)), TRUE);
+        SendMessageW(control.hwnd, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font(control.spec->font, placed.fontPixels)), TRUE);
         if (control.pictureBox)
             control.pictureBox->setDpi(m_dpi);
     }
 }
 
-HFONT Form1::font(const form::ResolvedControl &control)
+HFONT Form1::font(const form::FontSpec &spec, int pixels)
 {
-    const form::FontSpec &spec = control.spec.font;
     for (const auto &[made, font] : m_fonts)
         if (made.points == spec.points && made.bold == spec.bold && made.italic == spec.italic)
             return font.get();
-    return m_fonts.emplace_back(spec, createFont(spec, control.fontPixels)).second.get();
+    return m_fonts.emplace_back(spec, createFont(spec, pixels)).second.get();
 }
 
 void Form1::show(int showCommand)
@@ -315,13 +316,6 @@ const Form1::Control *Form1::controlOf(HWND window) const
     return id >= 1 && id <= int(m_controls.size()) ? &m_controls[std::size_t(id - 1)] : nullptr;
 }
 
-const form::ControlSpec *Form1::rowOf(HWND control)
-{
-    const Form1 *form = of(GetAncestor(control, GA_ROOT));
-    const Control *found = form ? form->controlOf(control) : nullptr;
-    return found ? found->spec : nullptr;
-}
-
 HWND Form1::answerBox(std::string_view name) const
 {
     const HWND box = control(name);
@@ -362,13 +356,4 @@ void showRuntimeError(HWND owner, const std::string &message)
 {
     MessageBoxW(owner, wide(message).c_str(), wide(form::runtimeErrorTitle).c_str(),
                 MB_OK | MB_ICONERROR);
-}
-
-Form1 *Form1::of(HWND window)
-{
-    wchar_t name[64] = {};
-    if (!window || !GetClassNameW(window, name, int(std::size(name))) ||
-        std::wstring_view(name) != className)
-        return nullptr;
-    return reinterpret_cast<Form1 *>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "accessibility.h"
-#include "colours.h"
 #include "dpi.h"
 #include "events.h"
 #include "handles.h"
 #include "layouttable.h"
+#include "liveregion.h"
 #include "picture.h"
 #include "picturebox.h"
-#include "resolved.h"
+#include "screenreader.h"
+#include "systemcolours.h"
 
 #include <memory>
 #include <string_view>
@@ -28,13 +28,8 @@ public:
     Form1 &operator=(const Form1 &) = delete;
 
     HWND hwnd() const { return m_hwnd; }
-    // The Form1 that owns that window; nullptr for any other window.
-    static Form1 *of(HWND window);
     // The control of that name, nullptr when there is none.
     HWND control(std::string_view name) const;
-    // The row of the table that a control of a Form1 window was made from; nullptr for any other
-    // window.
-    static const form::ControlSpec *rowOf(HWND control);
     // Shows the window with the focus on the first control of the tab cycle.
     void show(int showCommand);
     // One message of the thread's queue, the window's keyboard handling first.
@@ -60,12 +55,13 @@ private:
     void OnDpiChanged(int dpi, const RECT &suggested);
     void OnDestroy(HWND hwnd);
 
-    // One control of the table: its row, its window, the brush of its colour and, for a picture
-    // box, its picture.
+    // One control of the table: its row, its window, the brush of its colour, what screen
+    // readers call it and, for a picture box, its picture.
     struct Control {
         const form::ControlSpec *spec;
         HWND hwnd;
         ColourBrush brush;
+        form::Identity identity;
         std::unique_ptr<PictureBox> pictureBox;
     };
 
@@ -73,7 +69,7 @@ private:
     void createControls();
     void applyDpi();
     void paintContent(HDC dc) const;
-    HFONT font(const form::ResolvedControl &control);
+    HFONT font(const form::FontSpec &spec, int pixels);
     const Control *controlOf(HWND window) const;
     HWND answerBox(std::string_view name) const;
 
@@ -81,7 +77,8 @@ private:
     int m_dpi;
     Picture m_background;
     ColourBrush m_backgroundColour;
-    std::vector<Control> m_controls; // in table order: a control's id is its place, from 1
+    std::vector<Control> m_controls; // in table order, never reallocated: a control's id is its
+                                     // place, from 1, and its identity stays where it was given
     std::vector<std::pair<form::FontSpec, Font>> m_fonts;
     std::unique_ptr<LiveRegion> m_liveRegion;
     HWND m_lastFocus = nullptr;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "colours.h"
 #include "geometry.h"
 #include "picture.h"
+#include "systemcolours.h"
 
 #include <string_view>
 

@@ -1,4 +1,5 @@
 #include "bitmapfont.h"
+#include "geometry.h"
 #include "pictures.h"
 #include "random.h"
 
@@ -13,7 +14,7 @@
 namespace {
 
 // Where the window's client area ends: the tones are tuned for the rows it shows.
-constexpr int shownRows = 383;
+constexpr int shownRows = form::formClientArea().height;
 const QColor targetMean(0x84, 0x8F, 0x7F);
 
 // Grey-green with large soft rings around the middle and a green glow there.

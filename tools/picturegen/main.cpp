@@ -1,8 +1,12 @@
-// Draws the pictures korval2 shows (BMP files) and its icon (an .ico file, and PNG copies for
-// Linux desktops) into the given folder, normally assets/. The same source always gives the same
-// bytes. With --top-down it writes the given pictures again, top row first, for the Qt program.
+// Draws the pictures the program shows (BMP files, one for the window and one for each picture box
+// of the layout table, named after it) and its icon (an .ico file, and PNG copies for Linux
+// desktops) into the given folder, normally assets/. The same source always gives the same bytes.
+// With --top-down it writes the given pictures again, top row first, for the Qt program.
+#include "bitmap.h"
 #include "bmp.h"
+#include "layouttable.h"
 #include "pictures.h"
+#include "version.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,6 +14,8 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
+#include <vector>
 
 namespace {
 
@@ -28,17 +34,43 @@ bool writeTopDown(const QDir &folder, const QStringList &pictures)
 {
     bool ok = true;
     for (const QString &path : pictures) {
-        const QImage image(path, "BMP");
-        if (image.isNull())
-            std::fprintf(stderr, "picturegen: cannot read %s\n", qPrintable(path));
-        ok = !image.isNull() &&
-             write(folder, QFileInfo(path).fileName(),
-                   image.format() == QImage::Format_Indexed8
-                       ? encodeBmp8(image, RowOrder::TopDown)
-                       : encodeBmp24(image, RowOrder::TopDown)) &&
+        QFile file(path);
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const std::span<const std::uint8_t> stored(
+            reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size()));
+        const std::optional<bitmap::Bitmap> picture = bitmap::read(stored);
+        if (!picture) {
+            std::fprintf(stderr, "picturegen: %s is not one of our pictures\n", qPrintable(path));
+            ok = false;
+            continue;
+        }
+        const std::vector<std::uint8_t> copy = bitmap::topDownCopy(*picture, stored);
+        ok = write(
+                 folder, QFileInfo(path).fileName(),
+                 QByteArray(reinterpret_cast<const char *>(copy.data()), qsizetype(copy.size()))) &&
              ok;
     }
     return ok;
+}
+
+// What each control that shows a picture shows.
+const std::map<std::string_view, std::function<QByteArray()>> drawings{
+    {form::formName, [] { return encodeBmp8(drawCollage()); }},
+    {"Picture1", [] { return encodeBmp24(drawTransformers()); }},
+    {"Picture2", [] { return encodeBmp24(drawLightDiodes()); }},
+    {"Picture3", [] { return encodeBmp24(drawDiodes()); }},
+    {"Picture4", [] { return encodeBmp24(drawTransistors()); }},
+    {"Picture5", [] { return encodeBmp24(drawWordList()); }},
+};
+
+// The window and its picture boxes, as the layout table has them.
+std::vector<std::string_view> picturedControls()
+{
+    std::vector<std::string_view> names{form::formName};
+    for (const form::ControlSpec &spec : form::controls)
+        if (spec.kind == form::Kind::PictureBox)
+            names.push_back(spec.name);
+    return names;
 }
 
 } // namespace
@@ -62,18 +94,26 @@ int main(int argc, char *argv[])
     if (topDown)
         return writeTopDown(folder, arguments.mid(2)) ? 0 : 1;
 
-    const std::pair<const char *, std::function<QImage()>> pictures[] = {
-        {"Picture1.bmp", drawTransformers}, {"Picture2.bmp", drawLightDiodes},
-        {"Picture3.bmp", drawDiodes},       {"Picture4.bmp", drawTransistors},
-        {"Picture5.bmp", drawWordList},
-    };
+    const std::vector<std::string_view> pictured = picturedControls();
+    if (pictured.size() != drawings.size()) {
+        std::fprintf(stderr, "picturegen: the layout table's pictures are not the drawings\n");
+        return 1;
+    }
     bool ok = true;
-    for (const auto &[name, draw] : pictures)
-        ok = write(folder, QString::fromLatin1(name), encodeBmp24(draw())) && ok;
-    ok = write(folder, QStringLiteral("Form1.bmp"), encodeBmp8(drawCollage())) && ok;
+    for (std::string_view name : pictured) {
+        const auto drawing = drawings.find(name);
+        if (drawing == drawings.end()) {
+            std::fprintf(stderr, "picturegen: nothing to draw for %.*s\n", int(name.size()),
+                         name.data());
+            return 1;
+        }
+        ok = write(folder, QString::fromLatin1(name.data(), qsizetype(name.size())) + ".bmp",
+                   drawing->second()) &&
+             ok;
+    }
     const QList<QImage> icons{drawWindowIcon(32, false), drawWindowIcon(32, true),
                               drawWindowIcon(16, true)};
-    ok = write(folder, QStringLiteral("korval2.ico"), encodeIco(icons)) && ok;
+    ok = write(folder, QStringLiteral(KORVAL_PROGRAM ".ico"), encodeIco(icons)) && ok;
     // The same window in PNG for desktops that take their icons from a theme.
     for (const QImage &icon : {icons[1], icons[2]}) {
         QImage argb = icon.convertToFormat(QImage::Format_ARGB32);
@@ -81,7 +121,7 @@ int main(int argc, char *argv[])
             for (int x = 0; x < icon.width(); ++x)
                 if (icon.pixelIndex(x, y) == 255)
                     argb.setPixel(x, y, 0);
-        const QString name = QStringLiteral("korval2-%1.png").arg(icon.width());
+        const QString name = QStringLiteral(KORVAL_PROGRAM "-%1.png").arg(icon.width());
         ok = argb.save(folder.filePath(name), "PNG") && ok;
     }
     return ok ? 0 : 1;

@@ -1,56 +1,12 @@
-#include "accessibility.h"
+#include "accessibleobject.h"
 
-#include "form1.h"
-#include "lookup.h"
-#include "resolved.h"
+#include "comlibraries.h"
 #include "text.h"
 
-#include <oleacc.h>
-#include <uiautomationcore.h>
-
 #include <string>
+#include <utility>
 
 namespace {
-
-// oleacc, ole32 and oleaut32, loaded on the first request of a screen reader: importing them
-// would load them, and COM, before the window's first frame.
-struct AccessibilityLibraries {
-    HMODULE ole32 = LoadLibraryW(L"ole32.dll");
-    HMODULE oleaut32 = LoadLibraryW(L"oleaut32.dll");
-    HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-    decltype(CreateStdAccessibleObject) *createStandard =
-        lookUp<decltype(CreateStdAccessibleObject)>(oleacc, "CreateStdAccessibleObject");
-    decltype(LresultFromObject) *lresultFromObject =
-        lookUp<decltype(LresultFromObject)>(oleacc, "LresultFromObject");
-    decltype(SysAllocString) *allocString =
-        lookUp<decltype(SysAllocString)>(oleaut32, "SysAllocString");
-    decltype(SysFreeString) *freeString =
-        lookUp<decltype(SysFreeString)>(oleaut32, "SysFreeString");
-    decltype(CoCreateInstance) *createInstance =
-        lookUp<decltype(CoCreateInstance)>(ole32, "CoCreateInstance");
-    bool com = false;
-
-    AccessibilityLibraries()
-    {
-        if (const auto initialize = lookUp<decltype(CoInitializeEx)>(ole32, "CoInitializeEx"))
-            com = SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED));
-    }
-    ~AccessibilityLibraries()
-    {
-        if (com)
-            lookUp<decltype(CoUninitialize)>(ole32, "CoUninitialize")();
-        for (HMODULE library : {oleacc, oleaut32, ole32})
-            if (library)
-                FreeLibrary(library);
-    }
-    bool usable() const { return createStandard && lresultFromObject && allocString && com; }
-
-    static const AccessibilityLibraries &get()
-    {
-        static const AccessibilityLibraries libraries;
-        return libraries;
-    }
-};
 
 bool isSelf(const VARIANT &child)
 {
@@ -174,8 +130,8 @@ private:
 // The standard object with the core's name, description and role for the control.
 class NamedAccessible final : public ForwardingAccessible {
 public:
-    NamedAccessible(HWND window, IAccessible *standard, const form::ControlSpec &row)
-        : ForwardingAccessible(window, standard), m_identity(form::resolve(row))
+    NamedAccessible(HWND window, IAccessible *standard, form::Identity identity)
+        : ForwardingAccessible(window, standard), m_identity(std::move(identity))
     {
     }
 
@@ -206,27 +162,30 @@ private:
     {
         if (!to)
             return E_POINTER;
-        *to = AccessibilityLibraries::get().allocString(wide(from).c_str());
+        *to = ComLibraries::get().allocString(wide(from).c_str());
         return *to ? S_OK : E_OUTOFMEMORY;
     }
 
-    const form::ResolvedControl m_identity; // resolved now: a client may hold the object past
-                                            // the window
+    const form::Identity m_identity; // a copy: a client may hold the object past the window
 };
 
-// A control's own window procedure is its class's: the identity is found from the control
-// when a client asks, and nothing is stored with the window.
+// A control's own window procedure is its class's; the identity is a property of the window.
+constexpr const wchar_t *identityProperty = L"KorvalIdentity";
+
 LRESULT CALLBACK identifiedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const auto original = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-    if (message == WM_GETOBJECT && DWORD(lParam) == DWORD(OBJID_CLIENT)) {
-        const AccessibilityLibraries &libraries = AccessibilityLibraries::get();
-        const form::ControlSpec *row = Form1::rowOf(window);
+    const auto *identity = static_cast<const form::Identity *>(GetPropW(window, identityProperty));
+    if (message == WM_NCDESTROY)
+        RemovePropW(window, identityProperty);
+    if (message == WM_GETOBJECT && DWORD(lParam) == DWORD(OBJID_CLIENT) && identity) {
+        const ComLibraries &libraries = ComLibraries::get();
         IAccessible *standard = nullptr;
-        if (row && libraries.usable() &&
-            SUCCEEDED(libraries.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                               reinterpret_cast<void **>(&standard)))) {
-            auto *accessible = new NamedAccessible(window, standard, *row);
+        if (libraries.createStandardObject && libraries.lresultFromObject &&
+            libraries.allocString && libraries.com &&
+            SUCCEEDED(libraries.createStandardObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                                     reinterpret_cast<void **>(&standard)))) {
+            auto *accessible = new NamedAccessible(window, standard, *identity);
             const LRESULT result = libraries.lresultFromObject(
                 __uuidof(IAccessible), wParam, static_cast<IAccessible *>(accessible));
             accessible->Release();
@@ -238,74 +197,8 @@ LRESULT CALLBACK identifiedWindowProc(HWND window, UINT message, WPARAM wParam, 
 
 } // namespace
 
-void giveAccessibleIdentity(HWND control)
+void giveAccessibleIdentity(HWND control, const form::Identity &identity)
 {
+    SetPropW(control, identityProperty, const_cast<form::Identity *>(&identity));
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(identifiedWindowProc));
-}
-
-LiveRegion::LiveRegion(HWND parent)
-    : m_hwnd(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
-                             parent, nullptr, GetModuleHandleW(nullptr), nullptr))
-{
-}
-
-namespace {
-
-// UI Automation's property, and its value, that make an element a polite live region.
-constexpr GUID liveSettingProperty = {
-    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
-constexpr long politeLiveSetting = 1;
-
-void makePolite(HWND region)
-{
-    const AccessibilityLibraries &libraries = AccessibilityLibraries::get();
-    IAccPropServices *services = nullptr;
-    if (!libraries.createInstance || !libraries.com ||
-        FAILED(libraries.createInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                        IID_IAccPropServices,
-                                        reinterpret_cast<void **>(&services))))
-        return;
-    VARIANT polite{};
-    polite.vt = VT_I4;
-    polite.lVal = politeLiveSetting;
-    services->SetHwndProp(region, DWORD(OBJID_CLIENT), CHILDID_SELF, liveSettingProperty, polite);
-    services->Release();
-}
-
-// Windows 10 1709 and later; looked up, since older systems and Wine may not have it.
-void raiseNotification(HWND region, const std::wstring &text)
-{
-    using HostProvider = HRESULT WINAPI(HWND, IRawElementProviderSimple **);
-    using RaiseNotification = HRESULT WINAPI(IRawElementProviderSimple *, int kind, int processing,
-                                             BSTR text, BSTR activity);
-    constexpr int actionCompleted = 2, mostRecent = 3;
-    static const HMODULE automation = LoadLibraryW(L"uiautomationcore.dll");
-    static const auto hostProvider = lookUp<HostProvider>(automation, "UiaHostProviderFromHwnd");
-    static const auto raise = lookUp<RaiseNotification>(automation, "UiaRaiseNotificationEvent");
-    const AccessibilityLibraries &libraries = AccessibilityLibraries::get();
-    IRawElementProviderSimple *provider = nullptr;
-    if (!hostProvider || !raise || !libraries.allocString ||
-        FAILED(hostProvider(region, &provider)) || !provider)
-        return;
-    const BSTR said = libraries.allocString(text.c_str());
-    const BSTR activity = libraries.allocString(L"korval2");
-    raise(provider, actionCompleted, mostRecent, said, activity);
-    libraries.freeString(said);
-    libraries.freeString(activity);
-    provider->Release();
-}
-
-} // namespace
-
-void LiveRegion::announce(const std::wstring &text)
-{
-    if (!m_hwnd)
-        return;
-    if (!m_polite) {
-        makePolite(m_hwnd);
-        m_polite = true;
-    }
-    SetWindowTextW(m_hwnd, text.c_str());
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_hwnd, OBJID_CLIENT, CHILDID_SELF);
-    raiseNotification(m_hwnd, text);
 }

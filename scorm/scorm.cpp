@@ -1,0 +1,128 @@
+#include "scorm.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace scorm {
+
+namespace {
+
+std::u16string ascii(std::string_view text)
+{
+    return {text.begin(), text.end()};
+}
+
+// A run-time keeps one line of text: a line or paragraph separator becomes a space.
+std::u16string oneLine(std::u16string_view typed)
+{
+    std::u16string text(typed);
+    std::replace_if(
+        text.begin(), text.end(),
+        [](char16_t unit) {
+            return unit == u'\n' || unit == u'\r' || unit == 0x2028 || unit == 0x2029;
+        },
+        u' ');
+    return text;
+}
+
+// The first `length` code units at most, never half of a character beyond the first plane.
+std::u16string cut(std::u16string text, std::size_t length)
+{
+    if (text.size() > length) {
+        if (length > 0 && text[length - 1] >= 0xD800 && text[length - 1] < 0xDC00)
+            --length;
+        text.resize(length);
+    }
+    return text;
+}
+
+// SCORM 2004 reads a fill-in response as a list of texts split at "[,]", each of which may begin
+// with a language tag in braces. What the learner typed is one text, in Spanish, whatever it
+// holds: a word joiner, which shows as nothing, keeps "[,]" and a leading "{" from being read so.
+std::u16string fillIn2004(std::u16string_view typed)
+{
+    constexpr char16_t joiner = 0x2060;
+    std::u16string text = oneLine(typed);
+    for (std::size_t at = text.find(u"[,]"); at != text.npos; at = text.find(u"[,]", at + 2))
+        text.insert(at + 1, 1, joiner);
+    if (!text.empty() && text.front() == u'{')
+        text.insert(0, 1, joiner);
+    // A text of a fill-in response keeps 250 characters.
+    return u"{lang=es}" + cut(std::move(text), 250);
+}
+
+// SCORM 1.2 keeps 255 characters of a response.
+std::u16string fillIn12(std::u16string_view typed)
+{
+    return cut(oneLine(typed), 255);
+}
+
+template <typename... Numbers> std::string printed(const char *format, Numbers... numbers)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, format, numbers...);
+    return text;
+}
+
+} // namespace
+
+std::vector<Value> checkValues(Version version, const quiz::CheckResult &result,
+                               int interactionsHeld, const Moment &when)
+{
+    const bool v2004 = version == Version::Scorm2004;
+    const std::string time = v2004 ? printed("%04d-%02d-%02dT%02d:%02d:%02d", when.year, when.month,
+                                             when.day, when.hour, when.minute, when.second)
+                                   : printed("%02d:%02d:%02d", when.hour, when.minute, when.second);
+    std::vector<Value> values;
+    for (std::size_t k = 0; k < result.boxes.size(); ++k) {
+        const quiz::Judgement &box = result.boxes[k];
+        const std::string interaction =
+            "cmi.interactions." + std::to_string(interactionsHeld + int(k)) + ".";
+        values.push_back({interaction + "id", ascii("respuesta" + std::to_string(k + 1))});
+        values.push_back({interaction + "type", u"fill-in"});
+        if (v2004) {
+            values.push_back({interaction + "learner_response", fillIn2004(box.typed)});
+            values.push_back({interaction + "result", box.right ? u"correct" : u"incorrect"});
+            values.push_back({interaction + "timestamp", ascii(time)});
+        } else {
+            values.push_back({interaction + "student_response", fillIn12(box.typed)});
+            values.push_back({interaction + "result", box.right ? u"correct" : u"wrong"});
+            values.push_back({interaction + "time", ascii(time)});
+        }
+    }
+    const double share = double(result.rightCount()) / double(result.boxes.size());
+    const std::u16string raw = ascii(std::to_string(std::lround(100 * share)));
+    if (v2004) {
+        values.push_back({"cmi.score.raw", raw});
+        values.push_back({"cmi.score.min", u"0"});
+        values.push_back({"cmi.score.max", u"100"});
+        values.push_back({"cmi.score.scaled", ascii(printed("%.6g", share))});
+        // The learner may try again until every box is right.
+        values.push_back(
+            {"cmi.completion_status", result.allRight() ? u"completed" : u"incomplete"});
+        values.push_back({"cmi.success_status", result.allRight() ? u"passed" : u"unknown"});
+    } else {
+        values.push_back({"cmi.core.score.raw", raw});
+        values.push_back({"cmi.core.score.min", u"0"});
+        values.push_back({"cmi.core.score.max", u"100"});
+        values.push_back({"cmi.core.lesson_status", result.allRight() ? u"passed" : u"incomplete"});
+    }
+    return values;
+}
+
+std::vector<Value> endValues(Version version, double sessionMilliseconds)
+{
+    const auto hundredths = static_cast<long long>(std::max(0.0, sessionMilliseconds) / 10);
+    const long long seconds = hundredths / 100;
+    if (version == Version::Scorm2004)
+        return {
+            {"cmi.session_time", ascii(printed("PT%lldH%lldM%lld.%02lldS", seconds / 3600,
+                                               seconds / 60 % 60, seconds % 60, hundredths % 100))},
+            {"cmi.exit", u"normal"}};
+    return {{"cmi.core.session_time",
+             ascii(printed("%04lld:%02lld:%02lld.%02lld", std::min(seconds / 3600, 9999LL),
+                           seconds / 60 % 60, seconds % 60, hundredths % 100))}};
+}
+
+} // namespace scorm
