@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The web's own audit of the page: Lighthouse (from npm, pinned; 13 needs Node 22) against the
-# page served on the loopback, with its mobile and its desktop settings, in Debian's Chromium.
-# Prints the four category scores of each.
-#   bench/lighthouse.sh PAGE
+# page served on the loopback, with its mobile settings RUNS times (3 unless given) and its desktop
+# settings once, in Debian's Chromium. Prints the four category scores of each run, and its first
+# and largest contentful paint, total blocking time and layout shift.
+#   bench/lighthouse.sh PAGE [RUNS]
 set -euo pipefail
 page=$(realpath "$1")
 cd "$(dirname "$0")/.."
@@ -15,7 +16,7 @@ server=$!
 report=$(mktemp -d)
 trap 'kill $server 2>/dev/null; rm -rf "$report"' EXIT
 sleep 0.5
-for settings in mobile desktop; do
+for settings in $(printf 'mobile %.0s' $(seq "${2:-3}")) desktop; do
     preset=()
     [[ $settings == desktop ]] && preset=(--preset=desktop)
     CHROME_PATH=/usr/bin/chromium build/npm/node_modules/.bin/lighthouse \
@@ -23,6 +24,10 @@ for settings in mobile desktop; do
         --chrome-flags="--headless=new --no-sandbox --disable-gpu" \
         --output=json --output-path="$report/$settings.json"
     node -e 'const r = require(process.argv[1]);
+const audit = (name, unit) => r.audits[name].numericValue.toFixed(unit == "ms" ? 0 : 3) + " " + unit;
 console.log(process.argv[2] + ": " + Object.values(r.categories).map(c =>
-    c.title + " " + Math.round(c.score * 100)).join(", "))' "$report/$settings.json" "$settings"
+    c.title + " " + Math.round(c.score * 100)).join(", ") + "; first contentful paint " +
+    audit("first-contentful-paint", "ms") + ", largest " + audit("largest-contentful-paint", "ms") +
+    ", total blocking time " + audit("total-blocking-time", "ms") + ", layout shift " +
+    audit("cumulative-layout-shift", ""))' "$report/$settings.json" "$settings"
 done

@@ -15,11 +15,6 @@ std::vector<const ControlSpec *> tabCycle()
     return cycle;
 }
 
-const ControlSpec &firstFocus()
-{
-    return *tabCycle().front();
-}
-
 const ControlSpec &nextInTabCycle(std::string_view from, bool forward)
 {
     const std::vector<const ControlSpec *> cycle = tabCycle();

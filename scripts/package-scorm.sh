@@ -6,5 +6,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh web >&2
 cmake --preset web >/dev/null
-cmake --build --preset web --target scorm >&2
+cmake --build --preset web --target scormpackage >&2
 cat build/web/scorm-package.txt

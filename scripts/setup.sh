@@ -17,7 +17,7 @@ declare -A needs=(
     [windows]="cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine doctest-dev"
     [msi]="wixl msitools"
     [package]="dpkg-dev file"
-    [web]="cmake ninja-build emscripten python3 webp doctest-dev"
+    [web]="cmake ninja-build emscripten g++ pkgconf libwebp-dev nettle-dev doctest-dev"
     [test]="doctest-dev xclip libx11-dev desktop-file-utils appstream clang-format lintian
             orca at-spi2-core python3-pyatspi locales dbus chromium chromium-driver
             python3-selenium libxml2-utils firefox-esr webkit2gtk-driver"

@@ -1,38 +1,27 @@
 #pragma once
 
 #include "events.h"
-#include "layouttable.h"
 
-#include <emscripten/val.h>
+class LearningPlatform;
 
-#include <functional>
-#include <string_view>
-
-// The drill's one window as part of a page, built from the layout table with the browser's own
-// elements: picture boxes are groups holding native <input> answer boxes, the buttons are native
-// <button>s. The whole form scales as one to fit the page. A click anywhere in it goes to the
-// event table by the id of the element clicked.
+// The drill's one window as the page holds it: picture boxes are groups holding native <input>
+// answer boxes, the buttons native <button>s, every one found by its name. A click anywhere in
+// the page goes to the event table by the id of the element clicked; the form's scale, its focus
+// and its tab order are the page's own.
 class Form1 : public form::Form1Events {
 public:
-    // Called once the form has ended, through "Salir" or after a run-time error; the form's
-    // elements are gone by then.
-    using Ended = std::function<void()>;
-    // Hears what every "PRUEBA" found.
-    using Checked = std::function<void(const form::CheckResult &)>;
-
-    // Builds the form into the page and gives "PRUEBA" the focus.
-    Form1(emscripten::val page, Ended ended, Checked checked);
-    ~Form1() override;
+    explicit Form1(LearningPlatform &platform);
     Form1(const Form1 &) = delete;
     Form1 &operator=(const Form1 &) = delete;
 
-    // Scales the form to the page area: at most twice its size, never wider or taller than the
-    // page, with a hint to turn a phone held upright.
-    void fit();
+    // Where the form was ended: the whole form as the page first held it, with the focus on
+    // "PRUEBA".
+    void restart();
 
     std::u16string text(std::string_view box) const override;
     void setText(std::string_view box, std::u16string_view text) override;
-    // Also how the drill ends once the run-time error's dialog is closed.
+    // A page cannot always close its tab: where the browser refuses, the form gives way to a word
+    // that the drill has ended. Also how the drill ends once a run-time error has been read.
     void endProgram() override;
 
 protected:
@@ -40,17 +29,9 @@ protected:
     void endWithRuntimeError(const std::string &message) override;
     // Through the page's live region, which is there from its load.
     void announce(const std::string &text) override;
-    void checked(const form::CheckResult &result) override;
+    void checked(const quiz::CheckResult &result) override;
 
 private:
-    emscripten::val element(std::string_view id) const;
-    void end();
-
-    emscripten::val m_document;
-    emscripten::val m_page;  // where the form, its hint and its dialogs go
-    emscripten::val m_frame; // holds the form at its scaled size, so that the page never widens
-    emscripten::val m_form;
-    emscripten::val m_hint;
-    Ended m_ended;
-    Checked m_checked;
+    LearningPlatform &m_platform;
+    bool m_ended = false;
 };

@@ -1,108 +1,113 @@
 #include "learningplatform.h"
 
-#include "scorm.h"
+#include <emscripten/emscripten.h>
 
-#include <emscripten/em_js.h>
-#include <emscripten/em_macros.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
-using emscripten::val;
-
-// A property of a window, or undefined. A window of another origin (the page shown as a plain
-// file in someone else's frame) throws where its properties are read; a C++ handler would not
-// catch that, so the reading is the one line of script of the program's own.
-EM_JS(emscripten::EM_VAL, windowProperty, (emscripten::EM_VAL window, const char *name), {
-    try {
-        return Emval.toHandle(Emval.toValue(window)[UTF8ToString(name)]);
-    } catch (error) {
-        return Emval.toHandle(undefined);
-    }
-});
-
 namespace {
 
-val property(const val &window, const char *name)
-{
-    return val::take_ownership(windowProperty(window.as_handle(), name));
-}
-
-// The nearest window.API from the given window up to the top.
-val apiAbove(val window)
-{
-    for (int depth = 0; depth < 16 && !!window; ++depth) {
-        if (val api = property(window, "API"); !!api)
-            return api;
-        val parent = property(window, "parent");
-        if (!parent || parent.strictlyEquals(window))
-            break;
-        window = parent;
+// Keeps the run-time of that name for the calls to come; whether there is one. A window of another
+// origin (the page shown as a plain file in someone else's frame) throws where its properties are
+// read: it has none.
+EM_JS(bool, findRunTime, (const char *name), {
+    function property(window, key)
+    {
+        try {
+            return window[key];
+        } catch (error) {
+            return undefined;
+        }
     }
-    return val::undefined();
+    function above(window)
+    {
+        for (let depth = 0; window && depth < 16; ++depth) {
+            const found = property(window, UTF8ToString(name));
+            if (found)
+                return found;
+            const parent = property(window, "parent");
+            if (!parent || parent == window)
+                break;
+            window = parent;
+        }
+    }
+    Module.runTime = above(window) || above(window.opener);
+    return !!Module.runTime;
+});
+
+// Calls the run-time with a text or two; what it answers, as a number. A run-time that throws
+// has refused.
+EM_JS(double, callRunTime,
+      (const char *name, const char *element, const char16_t *value, int valueBytes), {
+          try {
+              const said = value ? Module.runTime[UTF8ToString(name)](
+                                       UTF8ToString(element), UTF16ToString(value, valueBytes))
+                                 : Module.runTime[UTF8ToString(name)](UTF8ToString(element));
+              return Number(said);
+          } catch (error) {
+              return NaN;
+          }
+      });
+
+EM_JS(void, forgetRunTime, (), { Module.runTime = undefined; });
+
+EM_JS(double, now, (), { return performance.now(); });
+
+EM_JS(void, readClock, (int *fields), {
+    const date = new Date();
+    HEAP32.set(
+        [
+            date.getFullYear(), date.getMonth() + 1, date.getDate(), date.getHours(),
+            date.getMinutes(), date.getSeconds()
+        ],
+        fields >> 2);
+});
+
+double call(std::string_view function, const std::string &element = {},
+            const std::u16string *value = nullptr)
+{
+    return callRunTime(std::string(function).c_str(), element.c_str(),
+                       value ? value->c_str() : nullptr,
+                       value ? int(value->size() * sizeof(char16_t)) : 0);
 }
 
-val findApi()
+void set(const scorm::RunTime &runTime, const std::vector<scorm::Value> &values)
 {
-    const val window = val::global("window");
-    val api = apiAbove(window);
-    if (api.isUndefined())
-        api = apiAbove(window["opener"]);
-    return api;
-}
-
-double now()
-{
-    return val::global("performance").call<double>("now");
-}
-
-// The time of day, "HH:MM:SS", as the learner's clock has it.
-std::string timeOfDay()
-{
-    const val date = val::global("Date").new_();
-    char text[12];
-    std::snprintf(text, sizeof text, "%02d:%02d:%02d", date.call<int>("getHours"),
-                  date.call<int>("getMinutes"), date.call<int>("getSeconds"));
-    return text;
+    for (const scorm::Value &value : values)
+        call(runTime.setValue, value.element, &value.value);
 }
 
 } // namespace
 
-LearningPlatform::LearningPlatform() : m_api(findApi()), m_started(now())
+LearningPlatform::LearningPlatform() : m_started(now())
 {
-    call("LMSInitialize");
+    for (const scorm::RunTime *runTime : scorm::runTimes)
+        if (findRunTime(std::string(runTime->api).c_str())) {
+            m_runTime = runTime;
+            call(runTime->initialize);
+            return;
+        }
 }
 
-val LearningPlatform::call(const char *function, val argument, val value)
+void LearningPlatform::checked(const quiz::CheckResult &result)
 {
-    if (m_api.isUndefined())
-        return val::undefined();
-    try {
-        return value.isUndefined() ? m_api.call<val>(function, argument)
-                                   : m_api.call<val>(function, argument, value);
-    } catch (...) {
-        return val::undefined();
-    }
-}
-
-void LearningPlatform::checked(const form::CheckResult &result)
-{
-    if (m_api.isUndefined())
+    if (!m_runTime)
         return;
-    const val counted = call("LMSGetValue", val("cmi.interactions._count"));
-    const int count = counted.isString() ? std::atoi(counted.as<std::string>().c_str()) : 0;
-    for (const form::scorm::Value &value : form::scorm::checkValues(result, count, timeOfDay()))
-        call("LMSSetValue", val(value.element), val(value.value));
-    call("LMSCommit");
+    const double held = call(m_runTime->getValue, std::string(scorm::interactionCount));
+    int clock[6];
+    readClock(clock);
+    const scorm::Moment when{clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]};
+    set(*m_runTime,
+        scorm::checkValues(m_runTime->version, result, held >= 0 ? int(held) : 0, when));
+    call(m_runTime->commit);
 }
 
 void LearningPlatform::finish()
 {
-    if (m_api.isUndefined())
+    if (!m_runTime)
         return;
-    call("LMSSetValue", val("cmi.core.session_time"),
-         val(form::scorm::timespan(now() - m_started)));
-    call("LMSFinish");
-    m_api = val::undefined();
+    set(*m_runTime, scorm::endValues(m_runTime->version, now() - m_started));
+    call(m_runTime->terminate);
+    m_runTime = nullptr;
+    forgetRunTime();
 }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "checkresult.h"
+#include "commands.h"
+#include "scorm.h"
 
-#include <emscripten/val.h>
-
-// The SCORM 1.2 run-time of the learning platform that launched the page, if there is one: found
-// the standard way, as window.API in this window or one of its parents up to the top, then in
-// its opener and the opener's parents. It is told the results of every "PRUEBA" and, once, that
-// the drill has ended. Where there is none nothing is called, and the page is as it always is.
-// A call the platform refuses changes nothing in the drill.
+// The SCORM run-time of the learning platform that launched the page, if there is one, found the
+// standard way: in this window or one of its parents up to the top, then in its opener and the
+// opener's parents; a 2004 run-time before a 1.2 one. It is told the results of every "PRUEBA"
+// and, once, that the drill has ended. Where there is none nothing is called, and the page is as
+// it always is. A call the platform refuses, or one that throws, changes nothing in the drill and
+// is not made again.
 class LearningPlatform {
 public:
     // Finds the run-time and opens the session.
@@ -16,15 +16,11 @@ public:
     LearningPlatform(const LearningPlatform &) = delete;
     LearningPlatform &operator=(const LearningPlatform &) = delete;
 
-    void checked(const form::CheckResult &result);
+    void checked(const quiz::CheckResult &result);
     // The session's length, then the end of the session; nothing is called after it.
     void finish();
 
 private:
-    // Calls the run-time; a platform that throws is a platform that refused.
-    emscripten::val call(const char *function, emscripten::val argument = emscripten::val(""),
-                         emscripten::val value = emscripten::val::undefined());
-
-    emscripten::val m_api;
+    const scorm::RunTime *m_runTime = nullptr;
     double m_started;
 };

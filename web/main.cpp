@@ -1,127 +1,100 @@
-// The page's start-up: the form, the learning platform that may have launched the page, the
-// events the page reacts to, and the view after the form has ended ("Salir" cannot always close a
-// browser tab).
+// The program in the page: it finds the learning platform that may have launched the page, wires
+// the page's clicks and its going away to the drill, then runs the clicks made while it was on
+// its way.
+#include "dom.h"
 #include "form1.h"
 #include "learningplatform.h"
+#include "pageparts.h"
+#include "tabcycle.h"
 
-#include <emscripten/bind.h>
+#include <emscripten/emscripten.h>
 
-#include <optional>
-
-using emscripten::val;
+#include <string>
 
 namespace {
 
-val document()
+LearningPlatform &platform()
 {
-    return val::global("document");
-}
-
-// Where the drill lives in the page: its main landmark.
-val drill()
-{
-    return document().call<val>("getElementById", val("drill"));
-}
-
-// Where the page's state shows, for anyone who waits on it: "ready", then "ended".
-void setState(const char *state)
-{
-    document()["documentElement"]["dataset"].set("state", val(state));
-}
-
-class Page {
-public:
-    void start()
-    {
-        m_ended.call<void>("remove");
-        m_form.emplace(
-            drill(), [this] { showEnded(); },
-            [this](const form::CheckResult &result) { m_platform.checked(result); });
-        setState("ready");
-    }
-    Form1 &form() { return *m_form; }
-    LearningPlatform &platform() { return m_platform; }
-
-private:
-    // The form is gone: say so, and offer to start the drill again. The platform's session
-    // has ended with it.
-    void showEnded()
-    {
-        m_platform.finish();
-        m_ended = document().call<val>("createElement", val("div"));
-        m_ended.set("id", val("ended"));
-        val said = document().call<val>("createElement", val("p"));
-        said.set("textContent", val("Programa terminado."));
-        val again = document().call<val>("createElement", val("button"));
-        again.set("type", val("button"));
-        again.set("textContent", val("Empezar de nuevo"));
-        again.call<void>("addEventListener", val("click"), val::module_property("restart"));
-        m_ended.call<void>("append", said, again);
-        drill().call<void>("append", m_ended);
-        again.call<void>("focus");
-        setState("ended");
-    }
-
-    LearningPlatform m_platform;
-    std::optional<Form1> m_form;
-    val m_ended = document().call<val>("createElement", val("div"));
-};
-
-Page &page()
-{
-    static Page one;
+    static LearningPlatform one;
     return one;
 }
 
-void clicked(val event)
+Form1 &form1()
 {
-    page().form().click(event["target"]["id"].as<std::string>());
+    static Form1 one(platform());
+    return one;
 }
 
-void resized(val)
-{
-    page().form().fit();
-}
+// Every click in the drill, the run-time error report's closing and the page's going away come to
+// the program from now on; the clicks the page kept while the program was on its way, once it is
+// ready.
+EM_JS(void, wire, (const char *drill, const char *report), {
+    Module.clicked = function(id)
+    {
+        const top = stackSave();
+        _clicked(allocateUTF8OnStack(id));
+        stackRestore(top);
+    };
+    document.getElementById(UTF8ToString(drill))
+        .addEventListener(
+            "click", function(event) { Module.clicked(event.target.id); });
+    document.getElementById(UTF8ToString(report))
+        .addEventListener(
+            "close", function() { _reportRead(); });
+    addEventListener(
+        "pagehide", function() { _pageHidden(); });
+    Module.earlyClicks = window.earlyClicks || [];
+    window.earlyClicks = null;
+});
 
-// The tab or the platform's frame is going away: the session ends with it.
-void pageHidden(val)
-{
-    page().platform().finish();
-}
+EM_JS(void, runEarlyClicks, (), { Module.earlyClicks.forEach(Module.clicked); });
 
-void restart(val)
-{
-    page().start();
-}
-
-void closeDialog(val event)
-{
-    event["currentTarget"].call<val>("closest", val("dialog")).call<void>("close");
-}
-
-// The run-time error has been read: the drill ends as after "Salir".
-void runtimeErrorClosed(val event)
-{
-    event["currentTarget"].call<void>("remove");
-    page().form().endProgram();
-}
+EM_JS(void, closeReport, (const char *id), {
+    const dialog = document.getElementById(UTF8ToString(id));
+    if (dialog.close) {
+        dialog.close();
+    } else {
+        dialog.removeAttribute("open");
+        dialog.dispatchEvent(new Event("close"));
+    }
+});
 
 } // namespace
 
-EMSCRIPTEN_BINDINGS(korval2)
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void clicked(const char *id)
 {
-    emscripten::function("clicked", &clicked);
-    emscripten::function("resized", &resized);
-    emscripten::function("pageHidden", &pageHidden);
-    emscripten::function("restart", &restart);
-    emscripten::function("closeDialog", &closeDialog);
-    emscripten::function("runtimeErrorClosed", &runtimeErrorClosed);
+    const std::string_view control(id);
+    if (control == page::again)
+        form1().restart();
+    else if (control == page::accept)
+        closeReport(std::string(page::runtimeError).c_str());
+    else
+        form1().click(control);
 }
+
+// The run-time error has been read: the drill ends as after "Salir".
+EMSCRIPTEN_KEEPALIVE void reportRead()
+{
+    form1().endProgram();
+}
+
+// The tab or the platform's frame is going away: the session ends with it.
+EMSCRIPTEN_KEEPALIVE void pageHidden()
+{
+    platform().finish();
+}
+
+} // extern "C"
 
 int main()
 {
-    page().start();
-    const val window = val::global("window");
-    window.call<void>("addEventListener", val("resize"), val::module_property("resized"));
-    window.call<void>("addEventListener", val("pagehide"), val::module_property("pageHidden"));
+    form1();
+    wire(std::string(page::drill).c_str(), std::string(page::runtimeError).c_str());
+    // The page may not have given "PRUEBA" the focus yet: the program can be ready first.
+    constexpr std::string_view first = form::firstFocus().name;
+    dom::focusFirst(first);
+    dom::setState("ready");
+    runEarlyClicks();
 }
