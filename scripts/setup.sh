@@ -20,7 +20,7 @@ declare -A needs=(
     [web]="cmake ninja-build emscripten g++ pkgconf libwebp-dev nettle-dev doctest-dev"
     [test]="doctest-dev xclip libx11-dev desktop-file-utils appstream clang-format lintian
             orca at-spi2-core python3-pyatspi locales dbus chromium chromium-driver
-            python3-selenium libxml2-utils firefox-esr webkit2gtk-driver"
+            python3-selenium python3-pytest libxml2-utils firefox-esr webkit2gtk-driver"
 )
 wanted=()
 for purpose in "$@"; do

@@ -34,7 +34,8 @@ if ! $only_sanitize; then
     suite windows
     msi=$(scripts/package-windows.sh | tail -n 1)
     page=$(scripts/build-web.sh | tail -n 1)
-    scorm=$(scripts/package-scorm.sh | tail -n 1)
+    scorm12=$(scripts/package-scorm.sh | tail -n 1)
+    scorm2004=$(scripts/package-scorm.sh 2004 | tail -n 1)
     ctest --preset web
     # Test tools that only npm has, pinned, in a tree of their own beside the builds.
     npm install --prefix build/npm --cache build/npm/cache --save-exact --ignore-scripts \
@@ -43,7 +44,8 @@ if ! $only_sanitize; then
     deb=
     $package && deb=$(scripts/package.sh | tail -n 1)
     suite debug -DKORVAL_WINDOWS_EXE="$PWD/build/windows/korval2.exe" \
-        -DKORVAL_WINDOWS_MSI="$msi" -DKORVAL_WEB_PAGE="$page" -DKORVAL_SCORM_PACKAGE="$scorm" \
+        -DKORVAL_WINDOWS_MSI="$msi" -DKORVAL_WEB_PAGE="$page" -DKORVAL_SCORM12_PACKAGE="$scorm12" \
+        -DKORVAL_SCORM2004_PACKAGE="$scorm2004" \
         -DKORVAL_NODE_MODULES="$PWD/build/npm/node_modules" -DKORVAL_DEB="$deb"
 fi
 suite sanitize

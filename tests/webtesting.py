@@ -49,6 +49,7 @@ def table(name):
         return [line.rstrip("\n") for line in lines if not line.startswith("#")]
 
 
-# The learner's answers, as the desktop scenario has them: box, centre, typed, verdict.
-answers = [(box, int(x), int(y), typed.replace("_", " "), verdict)
-           for box, x, y, typed, verdict in (line.split() for line in table("boxes.txt"))]
+# The learner's answers, as the desktop scenario has them: box, centre, typed, verdict, and the
+# box's right name.
+answers = [(box, int(x), int(y), typed.replace("_", " "), verdict, right.replace("_", " "))
+           for box, x, y, typed, verdict, right in (line.split() for line in table("boxes.txt"))]
