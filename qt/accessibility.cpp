@@ -130,9 +130,15 @@ public:
                          metrics.horizontalAdvance(character), metrics.height());
         return rect.translated(box()->mapToGlobal(QPoint()));
     }
+    // The character under the point; the line edit itself answers with the nearest boundary
+    // between characters, which is the next character's from the middle of one on.
     int offsetAtPoint(const QPoint &point) const override
     {
-        return box()->cursorPositionAt(box()->mapFromGlobal(point));
+        const int boundary = box()->cursorPositionAt(box()->mapFromGlobal(point));
+        for (int offset : {boundary - 1, boundary})
+            if (offset >= 0 && characterRect(offset).contains(point))
+                return offset;
+        return -1;
     }
     void scrollToSubstring(int startIndex, int endIndex) override
     {

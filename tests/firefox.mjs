@@ -1,6 +1,7 @@
 // Firefox for engines.py: Debian's firefox-esr driven by puppeteer-core over WebDriver BiDi. It
 // reads one command a line, as JSON [operation, ...arguments], and answers each with one line of
-// JSON, {"value": ...} or {"error": "..."}; "log" answers what the page reported.
+// JSON, {"value": ...} or {"error": "..."}; "log" answers what the page reported. A tab that the
+// page closed ("Salir") is opened anew by the next command.
 //   NODE_PATH=NODE_MODULES node firefox.mjs
 import {createRequire} from 'node:module';
 import readline from 'node:readline';
@@ -12,28 +13,44 @@ const browser = await puppeteer.launch({
     headless: true,
     extraPrefsFirefox: {'browser.shell.checkDefaultBrowser': false},
 });
-const page = await browser.newPage();
 const reported = [];
-page.on('console', message => {
-    if (['error', 'warn'].includes(message.type()))
-        reported.push(message.text());
-});
-page.on('pageerror', error => reported.push(String(error)));
+let page, size;
+async function tab()
+{
+    if (!page || page.isClosed()) {
+        page = await browser.newPage();
+        page.on('console', message => {
+            if (['error', 'warn'].includes(message.type()))
+                reported.push(message.text());
+        });
+        page.on('pageerror', error => reported.push(String(error)));
+        if (size)
+            await page.setViewport(size);
+    }
+    return page;
+}
 
 const operations = {
-    open: url => page.goto(url).then(() => null),
-    viewport: (width, height) => page.setViewport({width, height}),
-    evaluate: expression => page.evaluate(expression),
+    open: async url => (await tab()).goto(url).then(() => null),
+    viewport: async (width, height) => (await tab()).setViewport(size = {width, height}),
+    evaluate: async expression => (await tab()).evaluate(expression),
     key: async (name, shift = false) => {
-        if (shift)
-            await page.keyboard.down('Shift');
-        await page.keyboard.press(name);
-        if (shift)
-            await page.keyboard.up('Shift');
+        const keyboard = (await tab()).keyboard;
+        try {
+            if (shift)
+                await keyboard.down('Shift');
+            await keyboard.press(name);
+            if (shift)
+                await keyboard.up('Shift');
+        } catch (error) {
+            if (!page.isClosed()) // the key closed it
+                throw error;
+        }
     },
-    type: text => page.keyboard.type(text),
-    click: (x, y) => page.mouse.click(x, y),
-    screenshot: path => page.screenshot({path}).then(() => null),
+    type: async text => (await tab()).keyboard.type(text),
+    click: async (x, y) => (await tab()).mouse.click(x, y),
+    screenshot: async path => (await tab()).screenshot({path}).then(() => null),
+    closed: () => page.isClosed(),
     log: () => reported.splice(0),
     quit: () => browser.close(),
 };

@@ -132,10 +132,13 @@ void pressAndHear(const Controls &controls, const wchar_t *button, const std::ws
 {
     liveTexts.clear();
     press(controls, button);
+    // Listens on for a while after the first change, which a second one would follow.
     MSG message;
-    for (int tries = 0; liveTexts.empty() && tries < 100; ++tries, Sleep(20))
+    for (int tries = 0, after = 0; tries < 100 && after < 15; ++tries, Sleep(20)) {
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&message);
+        after += !liveTexts.empty();
+    }
     check(liveTexts.size() == 1 && liveTexts.front() == said,
           std::wstring(button) + L" announces " + said);
     const Control *pressed = find(controls, button);

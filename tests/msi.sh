@@ -33,8 +33,8 @@ entries() {
 msiinfo suminfo "$msi" | grep -qx 'Template: x64;3082' || failed "not a 64-bit Spanish package"
 table() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
 table Property | grep -qx $'ALLUSERS\t1' || failed "not installed per machine"
-table Component | awk -F'\t' 'int($4 / 256) % 2 == 0 { bad = 1 } END { exit bad }' ||
-    failed "a component is not 64-bit"
+table Component | awk -F'\t' 'int($4 / 256) % 2 == 0 { bad = 1 } END { exit bad || NR != 2 }' ||
+    failed "not two components, each 64-bit"
 
 msiexec /i "Z:$msi" || failed "the package does not install"
 cmp -s "$exe" "$installed" || failed "Program Files does not hold the build's korval2.exe"

@@ -4,6 +4,7 @@
 # after the page is ignored.
 #   page.sh PAGE [IGNORED...]
 set -euo pipefail
+read -r _ width height < <(grep '^size' "$(dirname "$0")/form.txt")
 profile=$(mktemp -d)
 trap 'rm -rf "$profile"' EXIT
 # As root Chromium runs only without its sandbox; --test-type keeps the warning bar about it away.
@@ -12,4 +13,4 @@ chromium --no-sandbox --test-type --user-data-dir="$profile" --no-first-run \
     --disable-background-networking --disable-component-update --disable-sync \
     --password-store=basic --disable-gpu --force-renderer-accessibility \
     --force-device-scale-factor=1 \
-    --window-position=0,0 --window-size=640,383 --app="file://$1" >/dev/null 2>&1
+    --window-position=0,0 --window-size="$width,$height" --app="file://$1" >/dev/null 2>&1

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs the picture generator into a fresh folder and compares every file with the committed one;
-# the pictures it draws are exactly the project's list.
+# Runs the picture generator into a fresh folder: it draws exactly the files the project keeps
+# under assets/, each the same to the byte, and its pictures are exactly the project's list.
 #   reproduce.sh GENERATOR ASSETS PICTURE...
 set -euo pipefail
 generator=$1
@@ -10,6 +10,7 @@ out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 "$generator" "$out"
 status=0
+diff <(ls "$out") <(ls "$assets") || { echo "the generator does not draw what assets/ holds"; status=1; }
 for file in "$out"/*; do
     cmp "$file" "$assets/$(basename "$file")" || status=1
 done

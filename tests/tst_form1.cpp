@@ -1,14 +1,21 @@
+// The Qt window in its own process, offscreen: what it shows, what each key does, and what its
+// parts tell screen readers.
+#include "answerkey.h"
 #include "form1.h"
+#include "pictures.h"
 #include "startup.h"
-#include "tabcycle.h"
+#include "tables.h"
 #include "version.h"
 
+#include <QAccessible>
+#include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QResource>
 #include <QTest>
 #include <QTimer>
 
@@ -21,11 +28,12 @@ private Q_SLOTS:
 
     void application();
     void tabCycle();
-    void colours_data();
-    void colours();
-    void fonts_data();
-    void fonts();
+    void shows_data();
+    void shows();
+    void keys_data();
+    void keys();
     void stackingAndCaptions();
+    void accessibleText();
     void runtimeErrorReported();
 
 private:
@@ -33,7 +41,7 @@ private:
     {
         return m_form->findChild<T *>(name);
     }
-    void click(const char *button) { QTest::mouseClick(control(button), Qt::LeftButton); }
+    QString focused() const { return QApplication::focusWidget()->objectName(); }
     std::unique_ptr<Form1> m_form;
 };
 
@@ -44,15 +52,23 @@ void TestForm1::init()
     QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
 }
 
-// The version, the icon and Qt's own texts in Spanish. (The real-window scenario shows the
-// title, the first focus, the empty boxes and that no button is a default one.)
+// The version, the icon, the pictures painted from where they lie, and Qt's own texts in Spanish.
+// (The real-window scenario shows the title, the first focus and the empty boxes.)
 void TestForm1::application()
 {
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral(KORVAL_VERSION_TEXT));
     QTRY_VERIFY(QApplication::windowIcon().availableSizes().contains(QSize(32, 32)));
     QVERIFY(QApplication::windowIcon().availableSizes().contains(QSize(16, 16)));
 
-    // Qt's own texts come in Spanish: the answer box's context menu.
+    // Qt's own BMP reader would copy the pixels and cost start-up time.
+    for (const char *name : {"Form1", "Picture1", "Picture5"}) {
+        const QResource stored(QStringLiteral(":/assets/%1.bmp").arg(QLatin1String(name)));
+        const QImage shown = picture(name, 100);
+        QVERIFY2(shown.constBits() > stored.data() &&
+                     shown.constBits() < stored.data() + stored.size(),
+                 name);
+    }
+
     std::unique_ptr<QMenu> menu(control<QLineEdit>("Text3")->createStandardContextMenu());
     QStringList actions;
     for (QAction *action : menu->actions())
@@ -62,75 +78,69 @@ void TestForm1::application()
              qPrintable(actions.join(", ")));
 }
 
-// Tab and Shift+Tab, pressed as keys, follow the cycle and wrap around.
+// Tab and Shift+Tab, pressed as keys, follow the tab order and wrap around.
 void TestForm1::tabCycle()
 {
     QStringList cycle;
-    for (const form::ControlSpec *spec : form::tabCycle())
-        cycle << QString::fromLatin1(spec->name.data(), qsizetype(spec->name.size()));
+    for (const auto &row : table("form.txt"))
+        if (row[0] == "tab")
+            for (std::size_t i = 1; i < row.size(); ++i)
+                cycle << QString::fromStdString(row[i]);
     cycle << cycle.first();
     for (qsizetype i = 1; i < cycle.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), cycle[i]);
+        QCOMPARE(focused(), cycle[i]);
     }
     for (qsizetype i = cycle.size() - 2; i >= 0; --i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
-        QCOMPARE(QApplication::focusWidget()->objectName(), cycle[i]);
+        QCOMPARE(focused(), cycle[i]);
     }
 }
 
-// The system colours as this front-end resolves them, a few pixels inside each control: from the
-// palette where Qt has a role, else from the classic Windows scheme.
-void TestForm1::colours_data()
+void TestForm1::shows_data()
 {
     const QPalette palette = QApplication::palette();
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QPoint>("at");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("Label3 active border") << "Label3" << QPoint(3, 3) << QColor(0xC0C0C0);
-    QTest::newRow("Label4 workspace") << "Label4" << QPoint(3, 3) << QColor(0x808080);
-    QTest::newRow("Text12 inactive title") << "Text12" << QPoint(5, 5) << QColor(0x808080);
-    QTest::newRow("Text11 button face") << "Text11" << QPoint(5, 5) << palette.button().color();
-    QTest::newRow("Picture2 below its picture")
-        << "Picture2" << QPoint(30, 2 + 88) << palette.highlightedText().color();
-}
-
-void TestForm1::colours()
-{
-    QFETCH(QString, control);
-    QFETCH(QPoint, at);
-    QFETCH(QColor, colour);
-    const QImage grab = m_form->grab().toImage();
-    QCOMPARE(grab.pixelColor(this->control(control)->mapTo(m_form.get(), at)), colour);
-}
-
-// The faces the labels carry, and the window's own font elsewhere, in pixels at 96 dpi; every
-// text centred across its control, as it shows.
-void TestForm1::fonts_data()
-{
-    QTest::addColumn<QString>("control");
+    // What Qt's palette has a role for, and otherwise the classic Windows scheme.
+    const std::map<std::string, QColor> systemColours{
+        {"sys3", QColor(0x808080)},          {"sys10", QColor(0xC0C0C0)},
+        {"sys12", QColor(0x808080)},         {"sys14", palette.highlightedText().color()},
+        {"sys15", palette.button().color()},
+    };
+    QTest::addColumn<QString>("name");
     QTest::addColumn<int>("pixels");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
-    QTest::newRow("Label1 title") << "Label1" << 13 << true << false;
-    QTest::newRow("Label2 credit") << "Label2" << 11 << true << false;
-    QTest::newRow("Label3 hint") << "Label3" << 11 << false << true;
-    QTest::newRow("Label4 instruction") << "Label4" << 11 << false << true;
-    QTest::newRow("Text5 box") << "Text5" << 11 << false << false;
-    QTest::newRow("Command1 button") << "Command1" << 11 << false << false;
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<QPoint>("at");
+    for (const auto &row : table("shows.txt")) {
+        if (row[0] == "at")
+            continue;
+        const QColor colour =
+            row[4][0] == '#' ? QColor(QString::fromStdString(row[4])) : systemColours.at(row[4]);
+        QTest::newRow(row[0].c_str())
+            << QString::fromStdString(row[0]) << (row[1] == "-" ? -1 : std::stoi(row[1]))
+            << (row[2] == "1") << (row[3] == "1") << colour
+            << QPoint(std::stoi(row[5]), std::stoi(row[6]));
+    }
 }
 
-void TestForm1::fonts()
+// Each control's font and colour, and its text centred across it, as it shows.
+void TestForm1::shows()
 {
-    QFETCH(QString, control);
+    QFETCH(QString, name);
     QFETCH(int, pixels);
     QFETCH(bool, bold);
     QFETCH(bool, italic);
-    QWidget *widget = this->control(control);
-    const QFont font = widget->font();
-    QCOMPARE(font.pixelSize(), pixels);
-    QCOMPARE(font.bold(), bold);
-    QCOMPARE(font.italic(), italic);
+    QFETCH(QColor, colour);
+    QFETCH(QPoint, at);
+    QWidget *widget = control(name);
+    const QPoint client = widget->contentsRect().topLeft();
+    const QPoint inside = widget->mapTo(m_form.get(), client + at);
+    QCOMPARE(m_form->grab().toImage().pixelColor(inside), colour);
+    if (pixels < 0)
+        return;
+    QCOMPARE(std::tuple(widget->font().pixelSize(), widget->font().bold(), widget->font().italic()),
+             std::tuple(pixels, bold, italic));
 
     if (auto *box = qobject_cast<QLineEdit *>(widget))
         box->setText(QStringLiteral("MM"));
@@ -147,11 +157,61 @@ void TestForm1::fonts()
             QStringLiteral("text from %1 to %2 of %3").arg(left).arg(right).arg(shot.width())));
 }
 
+void TestForm1::keys_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("boxes");
+    for (const auto &row : table("keys.txt"))
+        QTest::newRow((row[0] + " " + row[1]).c_str())
+            << QString::fromStdString(row[0]) << QString::fromStdString(row[1])
+            << QString::fromStdString(row[2]) << QString::fromStdString(row[3]);
+}
+
+// What each key does on each control, every box holding "X" before it.
+void TestForm1::keys()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, key);
+    QFETCH(QString, to);
+    QFETCH(QString, boxes);
+    for (const quiz::AnswerSlot &slot : quiz::answerKey)
+        control<QLineEdit>(QLatin1String(slot.box))->setText(QStringLiteral("X"));
+    control(from)->setFocus();
+    QTRY_COMPARE(focused(), from);
+    const std::map<QString, QKeyCombination> keys{
+        {"Tab", Qt::Key_Tab},       {"shift+Tab", Qt::ShiftModifier | Qt::Key_Backtab},
+        {"Return", Qt::Key_Return}, {"space", Qt::Key_Space},
+        {"Escape", Qt::Key_Escape},
+    };
+    const QKeyCombination pressed = keys.at(key);
+    const auto press = [pressed] {
+        QTest::keyClick(QApplication::focusWidget(), pressed.key(), pressed.keyboardModifiers());
+    };
+    if (boxes == "ended") {
+        QTimer::singleShot(0, this, press);
+        QTimer::singleShot(5000, this, [] { QCoreApplication::exit(99); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        return;
+    }
+    press();
+    QCOMPARE(focused(), to);
+    if (auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        box && key.contains("Tab"))
+        QCOMPARE(box->selectedText(), box->text());
+    const QString expected = boxes == "judged" ? "ERROR" : boxes == "emptied" ? "" : "X";
+    for (const quiz::AnswerSlot &slot : quiz::answerKey)
+        QCOMPARE(control<QLineEdit>(QLatin1String(slot.box))->text(), expected);
+}
+
 // Labels lie under everything and show their whole captions; "PRUEBA" keeps its face held down.
 void TestForm1::stackingAndCaptions()
 {
-    QCOMPARE(m_form->childAt(500, 24), control("Picture5"));
-    QCOMPARE(m_form->childAt(500, 23), control("Label4"));
+    for (const auto &row : table("shows.txt"))
+        if (row[0] == "at")
+            QCOMPARE(m_form->childAt(std::stoi(row[1]), std::stoi(row[2]))->objectName(),
+                     QString::fromStdString(row[3]));
     for (const form::ControlSpec &spec : form::controls) {
         QWidget *widget = control(QString::fromUtf8(spec.name.data(), qsizetype(spec.name.size())));
         QString caption;
@@ -168,6 +228,35 @@ void TestForm1::stackingAndCaptions()
     QTest::mouseRelease(control("Command1"), Qt::LeftButton);
 }
 
+// An answer box's text as a screen reader's review keys and a braille display use it: where each
+// character lies, which character lies at a point, and editing through the accessible object.
+void TestForm1::accessibleText()
+{
+    auto *box = control<QLineEdit>("Text9");
+    box->setText(QStringLiteral("TRANSISTOR"));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+    QAccessibleTextInterface *text = accessible->textInterface();
+    QVERIFY(text && accessible->editableTextInterface());
+    const QImage shot = box->grab().toImage();
+    const QPoint origin = box->mapToGlobal(QPoint());
+    QRect previous;
+    for (int offset = 0; offset < text->characterCount(); ++offset) {
+        const QRect rect = text->characterRect(offset);
+        int ink = 0;
+        for (int y = rect.top(); y <= rect.bottom(); ++y)
+            for (int x = rect.left(); x <= rect.right(); ++x)
+                ink += qGray(shot.pixel(QPoint(x, y) - origin)) < 96;
+        QVERIFY2(ink > 3 && (offset == 0 || rect.left() >= previous.right()),
+                 qPrintable(QString::number(offset)));
+        QCOMPARE(text->offsetAtPoint(rect.center()), offset);
+        previous = rect;
+    }
+    accessible->editableTextInterface()->replaceText(0, 10, QStringLiteral("JFET"));
+    accessible->editableTextInterface()->insertText(4, QStringLiteral("PN"));
+    accessible->editableTextInterface()->deleteText(4, 5);
+    QCOMPARE(box->text(), QStringLiteral("JFETN"));
+}
+
 // A box that cannot be reached is reported in Spanish and ends the program with status 1;
 // the boxes judged before it keep their verdicts.
 void TestForm1::runtimeErrorReported()
@@ -182,7 +271,7 @@ void TestForm1::runtimeErrorReported()
         }
     });
     poll.start(20);
-    QTimer::singleShot(0, this, [this] { click("Command1"); });
+    QTimer::singleShot(0, this, [this] { QTest::mouseClick(control("Command1"), Qt::LeftButton); });
     QTimer::singleShot(5000, this, [] { QCoreApplication::exit(99); });
     QCOMPARE(QCoreApplication::exec(), 1);
     QCOMPARE(

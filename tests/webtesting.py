@@ -1,34 +1,21 @@
-"""What the page's Python tests share: their checks, a headless Chromium, and the tables of the
-scenarios."""
+"""What the page's Python tests share: a headless Chromium, waiting for the page's state, and the
+tables of the scenarios."""
 
 import os
-import sys
 import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
-failures = []
-
-
-def check(ok, what):
-    if not ok:
-        failures.append(what)
-        print("FAIL:", what)
-
-
-def finish(name):
-    print(f"{name}: {len(failures)} failures")
-    sys.exit(1 if failures else 0)
-
 
 def wait_for(run, state, where):
-    """Waits for the page's state ("ready", "ended"), which run(script) reads from the page."""
+    """Waits for the page's state ("ready", "ended"), which run(script) reads from the page;
+    whether it came."""
     for _ in range(250):
         if run("return document.documentElement.dataset.state") == state:
             return True
         time.sleep(0.02)
-    check(False, f"{where}: the page is not {state}")
+    print(f"{where}: the page is not {state}")
     return False
 
 
@@ -44,7 +31,7 @@ def chromium(*flags):
 
 
 def table(name):
-    """The lines of one of the tables the scenarios share, split, without its comments."""
+    """The lines of one of the tables the scenarios share, without their comments."""
     with open(os.path.join(os.path.dirname(__file__), name), encoding="utf-8") as lines:
         return [line.rstrip("\n") for line in lines if not line.startswith("#")]
 
