@@ -19,7 +19,6 @@ public:
         Handler handler;
     };
 
-    // The one event a control has a handler for, a click, by the control's name.
     static constexpr std::array<ClickEvent, 3> clickEvents()
     {
         return {{
@@ -29,7 +28,7 @@ public:
         }};
     }
 
-    // Whether a click on that control runs anything (the table's checks ask).
+    // For the layout table's checks.
     static constexpr bool handlesClicks(std::string_view control)
     {
         for (const ClickEvent &event : clickEvents())

@@ -84,7 +84,7 @@ inline constexpr std::array<ControlSpec, 23> controls{{
 inline constexpr std::array<std::string_view, 4> symbolTables{"Picture1", "Picture2", "Picture3",
                                                               "Picture4"};
 
-// The control of that name; nullptr when the window has none.
+// nullptr when the window has none.
 constexpr const ControlSpec *findControl(std::string_view name)
 {
     for (const ControlSpec &spec : controls)

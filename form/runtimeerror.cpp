@@ -4,6 +4,18 @@
 
 namespace form {
 
+namespace {
+
+[[noreturn]] void raise(std::string_view what, std::string_view name = {})
+{
+    std::string description(what);
+    if (!name.empty())
+        description.append(" ").append(name);
+    throw std::runtime_error(description.append("."));
+}
+
+} // namespace
+
 std::string runtimeErrorMessage(std::string_view description)
 {
     std::string message = "Se ha producido un error en tiempo de ejecución.";
@@ -14,27 +26,27 @@ std::string runtimeErrorMessage(std::string_view description)
 
 void throwMissingControl(std::string_view name)
 {
-    throw std::runtime_error("No se encuentra el control " + std::string(name) + ".");
+    raise("No se encuentra el control", name);
 }
 
 void throwFailedWrite(std::string_view name)
 {
-    throw std::runtime_error("No se puede cambiar el texto de " + std::string(name) + ".");
+    raise("No se puede cambiar el texto de", name);
 }
 
 void throwFailedClass()
 {
-    throw std::runtime_error("No se puede registrar la clase de ventana.");
+    raise("No se puede registrar la clase de ventana");
 }
 
 void throwFailedWindow(std::string_view name)
 {
-    throw std::runtime_error("No se puede crear la ventana " + std::string(name) + ".");
+    raise("No se puede crear la ventana", name);
 }
 
 void throwFailedControl(std::string_view name)
 {
-    throw std::runtime_error("No se puede crear el control " + std::string(name) + ".");
+    raise("No se puede crear el control", name);
 }
 
 } // namespace form

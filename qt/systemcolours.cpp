@@ -7,7 +7,6 @@
 
 namespace {
 
-// The system colours for which Qt's palette has a role of its own.
 constexpr std::array<std::pair<std::uint32_t, QPalette::ColorRole>, 2> paletteRoles{{
     {form::highlightText, QPalette::HighlightedText},
     {form::buttonFace, QPalette::Button},

@@ -8,7 +8,6 @@
 // but for the answer boxes' text, which is UTF-16 as the browser keeps it.
 namespace dom {
 
-// Whether the page holds an element of that id inside the element `within`.
 bool holds(std::string_view within, std::string_view id);
 
 std::u16string value(std::string_view id);

@@ -15,7 +15,6 @@ namespace {
 constexpr DWORD windowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// The system's class for each kind of control, with the styles its kind asks for.
 std::pair<const wchar_t *, DWORD> windowClassOf(const form::ControlSpec &spec)
 {
     const form::KindTraits &traits = form::traits(spec.kind);

@@ -28,7 +28,7 @@ public:
     Form1 &operator=(const Form1 &) = delete;
 
     HWND hwnd() const { return m_hwnd; }
-    // The control of that name, nullptr when there is none.
+    // nullptr when there is none.
     HWND control(std::string_view name) const;
     // Shows the window with the focus on the first control of the tab cycle.
     void show(int showCommand);

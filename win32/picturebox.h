@@ -12,7 +12,6 @@
 class PictureBox {
 public:
     static constexpr const wchar_t *className = L"KorvalPictureBox";
-    // The class to register before the first picture box is made.
     static WNDCLASSEXW windowClass(HINSTANCE instance);
 
     PictureBox(std::string_view name, std::uint32_t colour);

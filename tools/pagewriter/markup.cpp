@@ -13,7 +13,6 @@ namespace markup {
 
 namespace {
 
-// Texts one after another.
 template <typename... Parts> std::string join(const Parts &...parts)
 {
     std::string joined;
