@@ -1,12 +1,14 @@
 #!/usr/bin/python3
 """Start-up of the page in headless Chromium, against its floor: the same page once built, saved as
-static HTML with its pictures inline and no program behind it, which is what any page that shows
-this form must pay. Two times from navigation: to the first frame, which holds the whole form
+static HTML with its pictures inline, under the same policy, and no program behind it, which is
+what any page that shows this form must pay. Two times from navigation: to the first frame, which holds the whole form
 (its first contentful paint), and to ready, with the program wired and "PRUEBA" focused. Runs the
 two pages in turn in one browser, RUNS times each, and compares the medians.
 
   browser.py PAGE [RUNS]"""
 
+import base64
+import hashlib
 import re
 import statistics
 import sys
@@ -54,13 +56,16 @@ size = browser.execute_script("const form = document.getElementById('Form1');"
 browser.execute_cdp_cmd("Emulation.setDeviceMetricsOverride",
                         {"width": size[0], "height": size[1], "deviceScaleFactor": 1,
                          "mobile": False})
-# The floor: the built page without its scripts, policy or state; a last line marks it ready.
+# The floor: the built page without its scripts and state, under the same policy but for its
+# scripts; a last line, which the policy allows by its hash, marks it ready.
 timed("file://" + page)
+ready = ("document.getElementById('Command1').focus();"
+         "document.documentElement.dataset.state='ready'")
+digest = base64.b64encode(hashlib.sha256(ready.encode()).digest()).decode()
 html = browser.execute_script("return document.documentElement.outerHTML")
-html = re.sub(r"<script>.*?</script>|<meta http-equiv=\"Content-Security-Policy\"[^>]*>", "",
-              html, flags=re.S).replace(' data-state="ready"', "")
-html = html.replace("</body>", "<script>document.getElementById('Command1').focus();"
-                    "document.documentElement.dataset.state='ready'</script></body>")
+html = re.sub(r"<script[^>]*>.*?</script>", "", html, flags=re.S)
+html = re.sub(r"script-src [^;\"]*", f"script-src 'sha256-{digest}'", html)
+html = html.replace(' data-state="ready"', "").replace("</body>", f"<script>{ready}</script></body>")
 with tempfile.NamedTemporaryFile("w", suffix=".html") as floor:
     floor.write("<!DOCTYPE html>" + html)
     floor.flush()
@@ -70,11 +75,14 @@ with tempfile.NamedTemporaryFile("w", suffix=".html") as floor:
         times["floor"].append(timed("file://" + floor.name))
 browser.quit()
 
-print(f"runs: {runs} each, medians from navigation")
-medians = {}
+# Frames come on the compositor's clock, so a first frame's time falls on one of a few values: its
+# mean tells more than its median. Ready is a median.
+print(f"runs: {runs} each, from navigation: the mean to the first frame, the median to ready")
+averages = {}
 for name, values in times.items():
-    medians[name] = [statistics.median(value[i] for value in values) for i in (0, 1)]
-    print(f"  {name:<14} first frame {medians[name][0]:6.1f} ms, ready {medians[name][1]:6.1f} ms")
-page_times, floor_times = medians["korval2.html"], medians["floor"]
+    averages[name] = [statistics.mean(value[0] for value in values),
+                      statistics.median(value[1] for value in values)]
+    print(f"  {name:<14} first frame {averages[name][0]:6.1f} ms, ready {averages[name][1]:6.1f} ms")
+page_times, floor_times = averages["korval2.html"], averages["floor"]
 print(f"korval2.html against the floor: first frame {page_times[0] / floor_times[0]:.2f} "
       f"(target at most 1.05), ready {page_times[1] / floor_times[1]:.2f}")

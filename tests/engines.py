@@ -346,7 +346,7 @@ def test_as_written(engine):
           "the program changed the page's markup")
 
     with open(PAGE, encoding="utf-8") as source:
-        script = source.read().rsplit("<script>", 1)[1]
+        script = re.findall(r"<script[^>]*>(.*?)</script>", source.read(), re.S)[-1]
     program = script + base64.b64decode(re.search(r'"([A-Za-z0-9+/=]{1000,})"', script)[1]) \
         .decode("latin-1")
     words = ["aria-", "tabindex", "autocapitalize", "Programa terminado", "Empezar de nuevo"]

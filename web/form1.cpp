@@ -27,7 +27,7 @@ EM_JS(void, showModal, (const char *id), {
     if (dialog.showModal)
         dialog.showModal();
     else
-        dialog.open = true;
+        dialog.setAttribute("open", "");
 });
 
 } // namespace
