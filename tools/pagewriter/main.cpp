@@ -56,9 +56,9 @@ std::string pictureStyles(const std::string &assets)
         const std::optional<bitmap::Bitmap> picture = bitmap::read(bytes(stored));
         const std::string webp = picture ? encoding::losslessWebp(*picture) : std::string();
         if (webp.empty())
-            throw std::runtime_error("cannot make a lossless WebP of " + path);
-        css += "#" + std::string(name) + "{background-image:url(data:image/webp;base64," +
-               encoding::base64(webp) + ")}";
+            throw std::runtime_error(std::string("cannot make a lossless WebP of ") + path);
+        css.append("#").append(name).append("{background-image:url(data:image/webp;base64,");
+        css.append(encoding::base64(webp)).append(")}");
     }
     return css;
 }
@@ -109,7 +109,9 @@ int main(int argc, char *argv[])
         replace(page, "@LAST@", page::announcement);
         replace(page, "@BODY@", markup::body(argv[8]));
         replace(page, "@PROGRAM@", script);
-        std::ofstream(argv[9], std::ios::binary) << page;
+        std::ofstream written(argv[9], std::ios::binary);
+        if (!(written << page) || !written.flush())
+            throw std::runtime_error(std::string("cannot write ") + argv[9]);
     } catch (const std::exception &error) {
         std::fprintf(stderr, "pagewriter: %s\n", error.what());
         return 1;
