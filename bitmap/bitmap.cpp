@@ -75,11 +75,9 @@ std::vector<std::uint8_t> topDownCopy(const Bitmap &bitmap, std::span<const std:
     put32(copy, 22, std::uint32_t(-bitmap.height));
     const std::size_t offset = std::size_t(bitmap.rows.data() - bytes.data());
     for (int y = 0; y < bitmap.height; ++y) {
-        const std::span<const std::uint8_t> from = bitmap.rows.subspan(
-            std::size_t(bitmap.topDown ? y : bitmap.height - 1 - y) * bitmap.stride, bitmap.stride);
+        const std::span<const std::uint8_t> from = bitmap.row(y);
         std::copy(from.begin(), from.end(),
-                  copy.begin() + std::ptrdiff_t(offset) +
-                      std::ptrdiff_t(std::size_t(y) * bitmap.stride));
+                  copy.begin() + std::ptrdiff_t(offset + std::size_t(y) * bitmap.stride));
     }
     return copy;
 }

@@ -24,7 +24,8 @@ inline constexpr std::array<std::string_view, 3> fontFamilies{"MS Sans Serif", "
 // A browser never draws the bitmap face: after it, Windows's own outline version of it and its
 // nearest faces, then the desktop's list, then any sans-serif face.
 inline constexpr std::array<std::string_view, 6> webFontFamilies{
-    "MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Liberation Sans", "Arial", "Helvetica"};
+    fontFamilies[0], "Microsoft Sans Serif", "Tahoma",
+    fontFamilies[1], fontFamilies[2],        "Helvetica"};
 
 // Positions are in twips, relative to the container's client area. Texts are UTF-8.
 struct ControlSpec {
@@ -83,6 +84,26 @@ inline constexpr std::array<ControlSpec, 23> controls{{
 // símbolos"). The other picture box is the word list.
 inline constexpr std::array<std::string_view, 4> symbolTables{"Picture1", "Picture2", "Picture3",
                                                               "Picture4"};
+
+// The controls that show a picture, each named as its picture is: the window and its picture
+// boxes.
+constexpr std::size_t pictureBoxCount()
+{
+    std::size_t boxes = 0;
+    for (const ControlSpec &spec : controls)
+        boxes += spec.kind == Kind::PictureBox;
+    return boxes;
+}
+
+constexpr std::array<std::string_view, 1 + pictureBoxCount()> picturedControls()
+{
+    std::array<std::string_view, 1 + pictureBoxCount()> names{formName};
+    std::size_t next = 1;
+    for (const ControlSpec &spec : controls)
+        if (spec.kind == Kind::PictureBox)
+            names[next++] = spec.name;
+    return names;
+}
 
 // nullptr when the window has none.
 constexpr const ControlSpec *findControl(std::string_view name)

@@ -166,11 +166,9 @@ int main(int argc, char *argv[])
                  .arg(size.height()));
         return 1;
     }
-    checkPicture(shot, assets, form::formName, scale);
-    for (const form::ControlSpec &spec : form::controls) {
-        if (spec.kind == form::Kind::PictureBox)
-            checkPicture(shot, assets, spec.name, scale);
+    for (std::string_view picture : form::picturedControls())
+        checkPicture(shot, assets, picture, scale);
+    for (const form::ControlSpec &spec : form::controls)
         checkControl(shot, spec, scale);
-    }
     return failures ? 1 : 0;
 }

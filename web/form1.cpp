@@ -51,16 +51,19 @@ void Form1::restart()
 
 std::u16string Form1::text(std::string_view box) const
 {
-    if (!dom::holds(form::formName, box))
-        form::throwMissingControl(box);
-    return dom::value(box);
+    return dom::value(answerBox(box));
 }
 
 void Form1::setText(std::string_view box, std::u16string_view text)
 {
-    if (!dom::holds(form::formName, box))
-        form::throwMissingControl(box);
-    dom::setValue(box, text);
+    dom::setValue(answerBox(box), text);
+}
+
+std::string_view Form1::answerBox(std::string_view name)
+{
+    if (!dom::holds(form::formName, name))
+        form::throwMissingControl(name);
+    return name;
 }
 
 void Form1::endProgram()

@@ -32,6 +32,9 @@ protected:
     void checked(const quiz::CheckResult &result) override;
 
 private:
+    // The box of that name in the form; a run-time error where there is none.
+    static std::string_view answerBox(std::string_view name);
+
     LearningPlatform &m_platform;
     bool m_ended = false;
 };

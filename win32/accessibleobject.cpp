@@ -116,10 +116,6 @@ protected:
     {
         m_standard->Release();
     }
-    IAccessible *standard() const
-    {
-        return m_standard;
-    }
 
 private:
     ULONG m_references = 1;
@@ -175,10 +171,13 @@ constexpr const wchar_t *identityProperty = L"KorvalIdentity";
 LRESULT CALLBACK identifiedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     const auto original = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-    const auto *identity = static_cast<const form::Identity *>(GetPropW(window, identityProperty));
     if (message == WM_NCDESTROY)
         RemovePropW(window, identityProperty);
-    if (message == WM_GETOBJECT && DWORD(lParam) == DWORD(OBJID_CLIENT) && identity) {
+    const auto *identity =
+        message == WM_GETOBJECT && DWORD(lParam) == DWORD(OBJID_CLIENT)
+            ? static_cast<const form::Identity *>(GetPropW(window, identityProperty))
+            : nullptr;
+    if (identity) {
         const ComLibraries &libraries = ComLibraries::get();
         IAccessible *standard = nullptr;
         if (libraries.createStandardObject && libraries.lresultFromObject &&

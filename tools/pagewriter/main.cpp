@@ -45,12 +45,8 @@ void replace(std::string &text, std::string_view placeholder, std::string_view v
 // The pictures, one rule each, for the window and every picture box.
 std::string pictureStyles(const std::string &assets)
 {
-    std::vector<std::string_view> pictured{form::formName};
-    for (const form::ControlSpec &spec : form::controls)
-        if (spec.kind == form::Kind::PictureBox)
-            pictured.push_back(spec.name);
     std::string css;
-    for (std::string_view name : pictured) {
+    for (std::string_view name : form::picturedControls()) {
         const std::string path = assets + "/" + std::string(name) + ".bmp";
         const std::string stored = contents(path);
         const std::optional<bitmap::Bitmap> picture = bitmap::read(bytes(stored));

@@ -63,16 +63,6 @@ const std::map<std::string_view, std::function<QByteArray()>> drawings{
     {"Picture5", [] { return encodeBmp24(drawWordList()); }},
 };
 
-// The window and its picture boxes, as the layout table has them.
-std::vector<std::string_view> picturedControls()
-{
-    std::vector<std::string_view> names{form::formName};
-    for (const form::ControlSpec &spec : form::controls)
-        if (spec.kind == form::Kind::PictureBox)
-            names.push_back(spec.name);
-    return names;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -94,7 +84,7 @@ int main(int argc, char *argv[])
     if (topDown)
         return writeTopDown(folder, arguments.mid(2)) ? 0 : 1;
 
-    const std::vector<std::string_view> pictured = picturedControls();
+    constexpr auto pictured = form::picturedControls();
     if (pictured.size() != drawings.size()) {
         std::fprintf(stderr, "picturegen: the layout table's pictures are not the drawings\n");
         return 1;
