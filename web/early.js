@@ -19,6 +19,9 @@
     };
     fit();
     addEventListener("resize", fit);
+    // A frame of another origin may be laid out before it learns its size, and then no resize
+    // follows: its first size comes to this observer.
+    new ResizeObserver(fit).observe(root);
     addEventListener("DOMContentLoaded", () => {
         if (document.activeElement === document.body)
             document.getElementById("@FIRST_FOCUS@").focus();
