@@ -19,9 +19,11 @@ def wait_for(run, state, where):
     return False
 
 
-def chromium(*flags):
-    """Debian's Chromium, headless, at a device scale of 1, keeping the browser's log."""
+def chromium(*flags, loading="normal"):
+    """Debian's Chromium, headless, at a device scale of 1, keeping the browser's log; a page
+    opened with loading="none" can be read and used while it is still arriving."""
     options = webdriver.ChromeOptions()
+    options.page_load_strategy = loading
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update",
                  "--disable-sync", "--force-device-scale-factor=1", *flags):

@@ -59,9 +59,9 @@ std::string pictureStyles(const std::string &assets)
     return css;
 }
 
-// The program's script: its WebAssembly handed to it as bytes, which it compiles off the main
-// thread, where fetching its data: URL would break the page's policy. The browser decodes them
-// where it can, a tenth of the time a loop takes.
+// The program's script: its WebAssembly handed to it as bytes, since fetching its data: URL
+// would break the page's policy. The browser decodes them where it can, a tenth of the time a
+// loop takes.
 std::string program(const std::string &glue, const std::string &wasm)
 {
     std::string script = "var Module={wasmBinary:(s=>{if(Uint8Array.fromBase64)return "
