@@ -92,7 +92,7 @@ int main()
 {
     form1();
     wire(std::string(page::drill).c_str(), std::string(page::runtimeError).c_str());
-    // The page may not have given "PRUEBA" the focus yet: the program can be ready first.
+    // The page gives "PRUEBA" the focus once it is loaded; the program, last in it, comes first.
     constexpr std::string_view first = form::firstFocus().name;
     dom::focusFirst(first);
     dom::setState("ready");
