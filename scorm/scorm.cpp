@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+#include <string>
 
 namespace scorm {
 
@@ -58,10 +58,22 @@ std::u16string fillIn12(std::u16string_view typed)
     return cut(oneLine(typed), 255);
 }
 
-template <typename... Numbers> std::string printed(const char *format, Numbers... numbers)
+// A whole number with at least `width` digits. (printf would do it, at a quarter of the page's
+// program.)
+std::string digits(long long number, int width = 1)
 {
-    char text[64];
-    std::snprintf(text, sizeof text, format, numbers...);
+    const std::string text = std::to_string(number);
+    return std::string(std::max(0, width - int(text.size())), '0') + text;
+}
+
+// A share from 0 to 1 to the millionth, as a run-time reads a real number.
+std::string decimal(double share)
+{
+    std::string text = digits(std::lround(share * 1e6), 7);
+    text.insert(text.size() - 6, ".");
+    text.erase(text.find_last_not_of('0') + 1);
+    if (text.back() == '.')
+        text.pop_back();
     return text;
 }
 
@@ -71,9 +83,11 @@ std::vector<Value> checkValues(Version version, const quiz::CheckResult &result,
                                int interactionsHeld, const Moment &when)
 {
     const bool v2004 = version == Version::Scorm2004;
-    const std::string time = v2004 ? printed("%04d-%02d-%02dT%02d:%02d:%02d", when.year, when.month,
-                                             when.day, when.hour, when.minute, when.second)
-                                   : printed("%02d:%02d:%02d", when.hour, when.minute, when.second);
+    const std::string clock =
+        digits(when.hour, 2) + ":" + digits(when.minute, 2) + ":" + digits(when.second, 2);
+    const std::string time = v2004 ? digits(when.year, 4) + "-" + digits(when.month, 2) + "-" +
+                                         digits(when.day, 2) + "T" + clock
+                                   : clock;
     std::vector<Value> values;
     for (std::size_t k = 0; k < result.boxes.size(); ++k) {
         const quiz::Judgement &box = result.boxes[k];
@@ -97,7 +111,7 @@ std::vector<Value> checkValues(Version version, const quiz::CheckResult &result,
         values.push_back({"cmi.score.raw", raw});
         values.push_back({"cmi.score.min", u"0"});
         values.push_back({"cmi.score.max", u"100"});
-        values.push_back({"cmi.score.scaled", ascii(printed("%.6g", share))});
+        values.push_back({"cmi.score.scaled", ascii(decimal(share))});
         // The learner may try again until every box is right.
         values.push_back(
             {"cmi.completion_status", result.allRight() ? u"completed" : u"incomplete"});
@@ -116,13 +130,14 @@ std::vector<Value> endValues(Version version, double sessionMilliseconds)
     const auto hundredths = static_cast<long long>(std::max(0.0, sessionMilliseconds) / 10);
     const long long seconds = hundredths / 100;
     if (version == Version::Scorm2004)
-        return {
-            {"cmi.session_time", ascii(printed("PT%lldH%lldM%lld.%02lldS", seconds / 3600,
-                                               seconds / 60 % 60, seconds % 60, hundredths % 100))},
-            {"cmi.exit", u"normal"}};
-    return {{"cmi.core.session_time",
-             ascii(printed("%04lld:%02lld:%02lld.%02lld", std::min(seconds / 3600, 9999LL),
-                           seconds / 60 % 60, seconds % 60, hundredths % 100))}};
+        return {{"cmi.session_time",
+                 ascii("PT" + digits(seconds / 3600) + "H" + digits(seconds / 60 % 60) + "M" +
+                       digits(seconds % 60) + "." + digits(hundredths % 100, 2) + "S")},
+                {"cmi.exit", u"normal"}};
+    return {
+        {"cmi.core.session_time",
+         ascii(digits(std::min(seconds / 3600, 9999LL), 4) + ":" + digits(seconds / 60 % 60, 2) +
+               ":" + digits(seconds % 60, 2) + "." + digits(hundredths % 100, 2))}};
 }
 
 } // namespace scorm

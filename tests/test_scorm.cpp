@@ -55,3 +55,13 @@ TEST_CASE("session time")
     CHECK(ended[0].value == u"PT1H2M3.45S");
     CHECK(ended[1].value == u"normal");
 }
+
+// When each answer was judged, and the score of a try with none right, as each version writes them.
+TEST_CASE("moment and score")
+{
+    const auto v12 = sent(scorm::Version::Scorm12, u"X");
+    const auto v2004 = sent(scorm::Version::Scorm2004, u"X");
+    CHECK(v12.at("cmi.interactions.4.time") == u"09:07:02");
+    CHECK(v2004.at("cmi.interactions.4.timestamp") == u"2026-03-05T09:07:02");
+    CHECK(v2004.at("cmi.score.scaled") == u"0");
+}
