@@ -58,8 +58,8 @@ std::u16string fillIn12(std::u16string_view typed)
     return cut(oneLine(typed), 255);
 }
 
-// A whole number with at least `width` digits. (printf would do it, at a quarter of the page's
-// program.)
+// A whole number with at least `width` digits. (printf would do it, at a seventh of the page's
+// WebAssembly.)
 std::string digits(long long number, int width = 1)
 {
     const std::string text = std::to_string(number);
