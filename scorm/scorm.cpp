@@ -38,8 +38,8 @@ std::u16string cut(std::u16string text, std::size_t length)
 }
 
 // SCORM 2004 reads a fill-in response as a list of texts split at "[,]", each of which may begin
-// with a language tag in braces. What the learner typed is one text, in Spanish, whatever it
-// holds: a word joiner, which shows as nothing, keeps "[,]" and a leading "{" from being read so.
+// with a language tag in braces. What the learner typed is one text, as typed, whatever it holds:
+// a word joiner, which shows as nothing, keeps "[,]" and a leading "{" from being read so.
 std::u16string fillIn2004(std::u16string_view typed)
 {
     constexpr char16_t joiner = 0x2060;
@@ -49,7 +49,7 @@ std::u16string fillIn2004(std::u16string_view typed)
     if (!text.empty() && text.front() == u'{')
         text.insert(0, 1, joiner);
     // A text of a fill-in response keeps 250 characters.
-    return u"{lang=es}" + cut(std::move(text), 250);
+    return cut(std::move(text), 250);
 }
 
 // SCORM 1.2 keeps 255 characters of a response.
@@ -77,11 +77,19 @@ std::string decimal(double share)
     return text;
 }
 
+// What the run-time says it holds, where that is a count at all: a run-time that answers with an
+// error, a fraction or more than any platform keeps has the new interactions numbered from 0.
+int heldCount(double answered)
+{
+    return answered >= 0 && answered <= 1e6 && answered == std::floor(answered) ? int(answered) : 0;
+}
+
 } // namespace
 
 std::vector<Value> checkValues(Version version, const quiz::CheckResult &result,
-                               int interactionsHeld, const Moment &when)
+                               double interactionsHeld, const Moment &when)
 {
+    const int first = heldCount(interactionsHeld);
     const bool v2004 = version == Version::Scorm2004;
     const std::string clock =
         digits(when.hour, 2) + ":" + digits(when.minute, 2) + ":" + digits(when.second, 2);
@@ -91,8 +99,7 @@ std::vector<Value> checkValues(Version version, const quiz::CheckResult &result,
     std::vector<Value> values;
     for (std::size_t k = 0; k < result.boxes.size(); ++k) {
         const quiz::Judgement &box = result.boxes[k];
-        const std::string interaction =
-            "cmi.interactions." + std::to_string(interactionsHeld + int(k)) + ".";
+        const std::string interaction = "cmi.interactions." + std::to_string(first + int(k)) + ".";
         values.push_back({interaction + "id", ascii("respuesta" + std::to_string(k + 1))});
         values.push_back({interaction + "type", u"fill-in"});
         if (v2004) {

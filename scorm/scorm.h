@@ -43,9 +43,10 @@ struct Moment {
     int year, month, day, hour, minute, second;
 };
 
-// In the order they are set: the eleven interactions, then the score and the status.
+// In the order they are set: the eleven interactions, numbered on from the run-time's answer to
+// interactionCount, then the score and the status.
 std::vector<Value> checkValues(Version version, const quiz::CheckResult &result,
-                               int interactionsHeld, const Moment &when);
+                               double interactionsHeld, const Moment &when);
 
 // The session's length and how it ended, set once before the session ends.
 std::vector<Value> endValues(Version version, double sessionMilliseconds);

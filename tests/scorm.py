@@ -5,9 +5,10 @@ Each package holds its manifest, valid under ADL's schemas of its version, and t
 build makes. A real run-time of its version (scorm-again) stands in for the platform as the window
 property of a page served on the loopback; the package's page runs in headless Chromium in a
 frame, two frames deep and in a window the platform opened, and the run-time must receive every
-answer, the score and the status after each PRUEBA, and the end once, last. Then what platforms
-and learners do to it: the frame going away without Salir, a run-time that refuses or throws, one
-that offers both versions, answers that SCORM would misread, a frame of another origin."""
+answer as typed, when it was judged, the score and the status after each PRUEBA, and at Salir the
+end once, last, after which the page offers no new start. Then what platforms and learners do to
+it: the frame going away without Salir, a run-time that refuses, throws or miscounts, one that
+offers both versions, answers that SCORM would misread, a frame of another origin."""
 
 import functools
 import http.server
@@ -18,17 +19,20 @@ import shutil
 import subprocess
 import tempfile
 import threading
-import time
 import xml.etree.ElementTree as ElementTree
 import zipfile
 
 import pytest
 from selenium.webdriver.common.by import By
+from selenium.webdriver.support import expected_conditions
+from selenium.webdriver.support.wait import WebDriverWait
 
 import webtesting
 from webtesting import answers, chromium
 
 PAGE, MODULES = os.environ["KORVAL_PAGE"], os.environ["KORVAL_NODE_MODULES"]
+# A clock far from UTC, where its day and hour are not UTC's for most of the day.
+os.environ["TZ"] = "Pacific/Kiritimati"
 
 VERSIONS = {
     "12": dict(
@@ -38,10 +42,11 @@ VERSIONS = {
         schemaversion="1.2", scormtype="scormtype",
         calls=("LMSInitialize", "LMSFinish", "LMSGetValue", "LMSSetValue", "LMSCommit",
                "LMSGetLastError"),
-        response="student_response", wrong="wrong", time=("time", r"^\d{2}:\d{2}:\d{2}$"),
+        response="student_response", wrong="wrong", time="time", scores=4,
         ending={"cmi.core.session_time": r"^\d{4}:\d{2}:\d{2}\.\d{2}$"},
-        gradebook=lambda cmi: (cmi["core"]["lesson_status"], cmi["core"]["score"]["raw"]),
-        partial=("incomplete", "64"), full=("passed", "100"), keep=255),
+        gradebook=lambda cmi: (cmi["core"]["lesson_status"],
+                               *(cmi["core"]["score"][k] for k in ("raw", "min", "max"))),
+        partial=("incomplete", "64", "0", "100"), full=("passed", "100", "0", "100"), keep=255),
     "2004": dict(
         api="API_1484_11", runtime="Scorm2004API", script="scorm2004.js",
         schemas="scorm20044thedition",
@@ -49,18 +54,18 @@ VERSIONS = {
                   ("adlcp", "http://www.adlnet.org/xsd/adlcp_v1p3", "adlcp_v1p3.xsd")),
         schemaversion="2004 4th Edition", scormtype="scormType",
         calls=("Initialize", "Terminate", "GetValue", "SetValue", "Commit", "GetLastError"),
-        response="learner_response", wrong="incorrect",
-        time=("timestamp", r"^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d$"),
+        response="learner_response", wrong="incorrect", time="timestamp", scores=6,
         ending={"cmi.session_time": r"^PT\d+H\d+M\d+\.\d\dS$", "cmi.exit": "^normal$"},
         gradebook=lambda cmi: (cmi["completion_status"], cmi["success_status"],
-                               cmi["score"]["raw"], round(float(cmi["score"]["scaled"]), 3)),
-        partial=("incomplete", "unknown", "64", 0.636), full=("completed", "passed", "100", 1.0),
-        keep=250),
+                               *(cmi["score"][k] for k in ("raw", "min", "max")),
+                               round(float(cmi["score"]["scaled"]), 3)),
+        partial=("incomplete", "unknown", "64", "0", "100", 0.636),
+        full=("completed", "passed", "100", "0", "100", 1.0), keep=250),
 }
 
 # The platform: run-times of the versions asked for in its query, each recording every call with
 # its result and error code, and what it holds at every commit. ?refuse makes every SetValue
-# fail with an error, ?throw makes it throw.
+# fail with an error, ?throw makes it throw, ?count answers a count of interactions that is none.
 PLATFORM = """<!DOCTYPE html><meta charset="utf-8"><title>Plataforma</title>
 <link rel="icon" href="data:,"><script src="scorm12.js"></script><script src="scorm2004.js"></script>
 <script>
@@ -78,6 +83,8 @@ for (const version of asked.getAll("version")) {
                 result = "thrown";
             else if (name == set && asked.has("refuse"))
                 result = "false";
+            else if (name == get && asked.has("count"))
+                result = "1e12";
             else
                 result = real(...args);
             calls.push({api: v.api, name, args, result: String(result), error: String(api[error]())});
@@ -144,48 +151,63 @@ def type_and_check(browser, typed):
     return [value(browser, box) for box in typed]
 
 
+def clock(browser):
+    """The learner's clock, as SCORM 2004 writes a moment."""
+    return browser.execute_script(
+        "const d = new Date(), two = n => String(n).padStart(2, '0');"
+        "return `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}T`"
+        "+ `${two(d.getHours())}:${two(d.getMinutes())}:${two(d.getSeconds())}`")
+
+
 def launch(browser, site, version, how="frame", platform="", typed=None, salir=True):
     """The package's page opened from the platform, in a frame, two frames deep or in a window of
     its own: PRUEBA with the scenario's answers, or with `typed`, then with every name right;
     then Salir, or the frame going away. Returns the verdicts of the first PRUEBA, what the
-    platform recorded and what the browser reported."""
+    platform recorded, what the browser reported and the learner's clock around the PRUEBAs; a
+    frame's end where Salir ended it, and whether the platform heard anything more as it went
+    away."""
     browser.get(f"{site}/platform.html?{platform or 'version=' + version}")
-    js = browser.execute_script
+    js, wait = browser.execute_script, WebDriverWait(browser, 10)
     if how == "window":
         js("document.getElementById('open').dataset.page = arguments[0]", f"{version}/korval2.html")
         opener = browser.current_window_handle
         browser.find_element(By.ID, "open").click()
-        for _ in range(100):
-            if len(browser.window_handles) > 1:
-                break
-            time.sleep(0.05)
+        wait.until(expected_conditions.number_of_windows_to_be(2))
         browser.switch_to.window(browser.window_handles[-1])
     else:
         source = {"frame": f"{version}/korval2.html", "two frames deep": f"{version}/frame.html",
                   "another origin": f"{site.replace('127.0.0.1', 'localhost')}/12/korval2.html"}
         js("const frame = document.createElement('iframe'); frame.src = arguments[0];"
            "frame.width = 700; frame.height = 420; document.body.append(frame)", source[how])
-        time.sleep(0.5)
-        browser.switch_to.frame(browser.find_element(By.TAG_NAME, "iframe"))
-        if how == "two frames deep":
-            browser.switch_to.frame(browser.find_element(By.TAG_NAME, "iframe"))
-    assert webtesting.wait_for(browser.execute_script, "ready", how)
+        for _ in range(2 if how == "two frames deep" else 1):
+            wait.until(expected_conditions.frame_to_be_available_and_switch_to_it(
+                (By.TAG_NAME, "iframe")))
+    assert webtesting.wait_for(js, "ready", how)
+    moments = [clock(browser)]
     verdicts = type_and_check(browser, typed or {row[0]: row[3] for row in answers})
     type_and_check(browser, {row[0]: row[5] for row in answers})
+    moments.append(clock(browser))
+    end = None
     if salir:
         browser.find_element(By.ID, "Command3").click()
-    if how == "window":
-        time.sleep(0.5)  # Salir closes the window the platform opened
-        assert len(browser.window_handles) == 1, "Salir did not close the window"
+    if how == "window":  # Salir closes the window the platform opened
+        wait.until(expected_conditions.number_of_windows_to_be(1))
         browser.switch_to.window(opener)
+        heard_later = False
     else:
         if salir:
-            assert webtesting.wait_for(browser.execute_script, "ended", how)
+            assert webtesting.wait_for(js, "ended", how)
+            end = js("return [document.getElementById('ended').innerText.trim(), "
+                     "document.activeElement.id]")
         browser.switch_to.default_content()
+        heard = js("return window.calls.length")
         js("document.querySelector('iframe').remove()")  # the frame goes away: pagehide
+        heard_later = js("return window.calls.length") != heard
     reported = [entry["message"] for entry in browser.get_log("browser")
                 if "Scripts may close only the windows" not in entry["message"]]
-    return verdicts, js("return window.calls"), js("return window.commits"), reported
+    return dict(verdicts=verdicts, calls=js("return window.calls"),
+                commits=js("return window.commits"), reported=reported, moments=moments,
+                end=end, heard_later=heard_later)
 
 
 @pytest.mark.parametrize("version", VERSIONS)
@@ -233,16 +255,20 @@ def sets(calls, version):
 @pytest.mark.parametrize("how", ["frame", "two frames deep", "window"])
 @pytest.mark.parametrize("version", VERSIONS)
 def test_drill(browser, site, version, how):
-    """After each PRUEBA the run-time holds every answer, numbered on, the score and the
-    statuses, and is committed; at the end the session's length and then the end, once, last.
-    Never anything to resume from, nor the right answers."""
+    """After each PRUEBA the run-time holds every answer as typed, numbered on, when it was
+    judged, the score and the statuses, and is committed; Salir sends the session's length and
+    then the end, once, last, and the page ends without a new start of its own. Never anything
+    to resume from, nor the right answers."""
     v = VERSIONS[version]
-    verdicts, calls, commits, reported = launch(browser, site, version, how)
-    assert verdicts == [row[4] for row in answers] and reported == []
-    names = [call["name"] for call in calls]
-    start, end, _, _, commit, _ = v["calls"]
-    assert names[0] == start and names[-1] == end and names.count(end) == 1
-    assert names.count(commit) == len(commits) == 2
+    run = launch(browser, site, version, how)
+    calls, commits = run["calls"], run["commits"]
+    assert run["verdicts"] == [row[4] for row in answers] and run["reported"] == []
+    start, end, get, set_, commit, _ = v["calls"]
+    prueba = [get] + [set_] * (len(answers) * 5 + v["scores"]) + [commit]
+    assert [call["name"] for call in calls] == \
+        [start, *prueba, *prueba, *[set_] * len(v["ending"]), end]
+    assert not run["heard_later"], "Salir did not end the session"
+    assert run["end"] in (None, ["Programa terminado.", "ended"])
     assert all(call["error"] == "0" and call["result"] != "false" for call in calls), \
         [call for call in calls if call["error"] != "0"][:3]
     assert [v["gradebook"](cmi) for cmi in commits] == [v["partial"], v["full"]]
@@ -252,38 +278,39 @@ def test_drill(browser, site, version, how):
                  v["wrong"]) for k, row in enumerate(answers)]
     expected += [(f"respuesta{k + 1}", "fill-in", row[5], "correct")
                  for k, row in enumerate(answers)]
-    response = v["response"]
-    assert [(i["id"], i["type"], re.sub(r"^\{lang=es\}", "", i[response]), i["result"])
-            for i in interactions] == expected
-    assert all(re.match(v["time"][1], i[v["time"][0]]) for i in interactions)
+    assert [(i["id"], i["type"], i[v["response"]], i["result"]) for i in interactions] == expected
+    width = len(interactions[0][v["time"]])  # 1.2 writes the time of day alone
+    earliest, latest = (moment[-width:] for moment in run["moments"])
+    assert all(earliest <= i[v["time"]] <= latest for i in interactions), run["moments"]
     ending = [args for args in sets(calls, version) if args[0] in v["ending"]]
     assert [args[0] for args in ending] == list(v["ending"])
     assert all(re.match(v["ending"][element], sent) for element, sent in ending)
-    assert names[-1 - len(ending):-1] == [v["calls"][3]] * len(ending)
     assert not any(re.search("suspend_data|location|correct_responses", str(call["args"]))
                    for call in calls)
 
 
 @pytest.mark.parametrize("version", VERSIONS)
-@pytest.mark.parametrize("platform", ["away", "refuse", "throw"])
+@pytest.mark.parametrize("platform", ["away", "refuse", "throw", "count"])
 def test_platform_trouble(browser, site, version, platform):
     """The frame goes away without Salir: the session still ends, once. A run-time that refuses
-    every value, or throws: the drill goes on, and nothing is sent twice."""
+    every value, or throws: the drill goes on, and nothing is sent twice. One whose count of
+    interactions is none: they are numbered from the first, and it takes them all."""
     query = f"version={version}" + ("" if platform == "away" else "&" + platform)
-    verdicts, calls, _, reported = launch(browser, site, version, platform=query,
-                                          salir=platform != "away")
-    assert verdicts == [row[4] for row in answers] and reported == []
-    names = [call["name"] for call in calls]
-    assert names[-1] == VERSIONS[version]["calls"][1] and names.count(names[-1]) == 1
-    sent = sets(calls, version)
-    assert len(sent) == 2 * (len(answers) * 5 + (6 if version == "2004" else 4)) + \
-        len(VERSIONS[version]["ending"])
+    run = launch(browser, site, version, platform=query, salir=platform != "away")
+    assert run["verdicts"] == [row[4] for row in answers] and run["reported"] == []
+    v, names = VERSIONS[version], [call["name"] for call in run["calls"]]
+    assert names[-1] == v["calls"][1] and names.count(names[-1]) == 1
+    sent = sets(run["calls"], version)
+    assert len(sent) == 2 * (len(answers) * 5 + v["scores"]) + len(v["ending"])
+    if platform == "count":
+        assert sent[0][0] == "cmi.interactions.0.id" and all(
+            call["error"] == "0" for call in run["calls"] if call["name"] == v["calls"][3])
 
 
 def test_both_versions(browser, site):
     """A platform that offers both run-times is told in 2004's words only."""
-    _, calls, commits, _ = launch(browser, site, "2004", platform="version=12&version=2004")
-    assert {call["api"] for call in calls} == {"API_1484_11"} and len(commits) == 2
+    run = launch(browser, site, "2004", platform="version=12&version=2004")
+    assert {call["api"] for call in run["calls"]} == {"API_1484_11"} and len(run["commits"]) == 2
 
 
 @pytest.mark.parametrize("version", VERSIONS)
@@ -291,20 +318,21 @@ def test_hostile_answers(browser, site, version):
     """Answers that look like SCORM's own separators, a language tag, or longer than it keeps:
     each arrives as one response the run-time accepts, as typed, cut to its length."""
     typed = {"Text1": "A[,]B", "Text3": "{lang=en}X", "Text4": "Z" * 300}
-    _, calls, commits, _ = launch(browser, site, version, typed=typed)
+    run = launch(browser, site, version, typed=typed)
     v = VERSIONS[version]
-    assert all(call["error"] == "0" for call in calls)
-    held = commits[0]["interactions"]
+    assert all(call["error"] == "0" for call in run["calls"])
+    held = run["commits"][0]["interactions"]
     for k, text in enumerate(typed.values()):
         response = held[str(k)][v["response"]]
-        if version == "2004":
-            assert len(response.split("[,]")) == 1 and response.startswith("{lang=es}")
-            response = response[len("{lang=es}"):].replace("\u2060", "")
+        if version == "2004":  # as typed, with nothing but word joiners
+            assert "[,]" not in response and not response.startswith("{")
+            response = response.replace("\u2060", "")
         assert response == text[:v["keep"]]
 
 
 def test_another_origin(browser, site):
     """The page as a plain file in a frame of another origin: no run-time can be reached, and
-    the drill works as always, with nothing reported."""
-    verdicts, _, _, reported = launch(browser, site, "12", "another origin")
-    assert verdicts == [row[4] for row in answers] and reported == []
+    the drill works as always, with nothing reported, and offers to start again."""
+    run = launch(browser, site, "12", "another origin")
+    assert run["verdicts"] == [row[4] for row in answers] and run["reported"] == []
+    assert run["end"][1] == "again"

@@ -11,9 +11,12 @@
 
 namespace {
 
-// The form as the page first held it, kept before anyone could change it.
-EM_JS(void, keepForm, (const char *id),
-      { Module.pristineForm = document.getElementById(UTF8ToString(id)).cloneNode(true); });
+// The form as the page first held it. A box's copy keeps what was typed into it before the program
+// arrived: the copies are emptied.
+EM_JS(void, keepForm, (const char *id), {
+    Module.pristineForm = document.getElementById(UTF8ToString(id)).cloneNode(true);
+    Module.pristineForm.querySelectorAll("input").forEach(function(box) { box.value = ""; });
+});
 
 EM_JS(void, bringBackForm, (const char *id), {
     document.getElementById(UTF8ToString(id)).replaceWith(Module.pristineForm.cloneNode(true));
@@ -76,7 +79,11 @@ void Form1::endProgram()
     dom::setHidden(page::frame, true);
     dom::setHidden(page::hint, true);
     dom::setHidden(page::ended, false);
-    dom::focus(page::again);
+    // The platform's session has ended, and SCORM has no second one in a launch: the platform
+    // starts the next attempt, not the page.
+    const bool again = !m_platform.launched();
+    dom::setHidden(page::again, !again);
+    dom::focus(again ? page::again : page::ended);
     dom::setState("ended");
 }
 

@@ -84,6 +84,7 @@ LearningPlatform::LearningPlatform() : m_started(now())
     for (const scorm::RunTime *runTime : scorm::runTimes)
         if (findRunTime(std::string(runTime->api).c_str())) {
             m_runTime = runTime;
+            m_launched = true;
             call(runTime->initialize);
             return;
         }
@@ -97,8 +98,7 @@ void LearningPlatform::checked(const quiz::CheckResult &result)
     int clock[6];
     readClock(clock);
     const scorm::Moment when{clock[0], clock[1], clock[2], clock[3], clock[4], clock[5]};
-    set(*m_runTime,
-        scorm::checkValues(m_runTime->version, result, held >= 0 ? int(held) : 0, when));
+    set(*m_runTime, scorm::checkValues(m_runTime->version, result, held, when));
     call(m_runTime->commit);
 }
 

@@ -16,11 +16,14 @@ public:
     LearningPlatform(const LearningPlatform &) = delete;
     LearningPlatform &operator=(const LearningPlatform &) = delete;
 
+    // Whether a platform launched the page, its session ended or not.
+    bool launched() const { return m_launched; }
     void checked(const quiz::CheckResult &result);
     // The session's length, then the end of the session; nothing is called after it.
     void finish();
 
 private:
     const scorm::RunTime *m_runTime = nullptr;
+    bool m_launched = false;
     double m_started;
 };

@@ -153,7 +153,7 @@ std::string body(std::string_view heading)
              tag("div", page::ended,
                  join("<p>Programa terminado.</p>",
                       tag("button", page::again, "Empezar de nuevo", button)),
-                 " hidden"),
+                 " hidden tabindex=\"-1\""),
              tag("dialog", page::runtimeError,
                  join("<h1>", escaped(form::runtimeErrorTitle), "</h1>", tag("p", page::report, ""),
                       tag("button", page::accept, "Aceptar", button))),
