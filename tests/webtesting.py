@@ -8,13 +8,20 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 
 
+def until(condition):
+    """Whether condition() comes true within five seconds."""
+    for _ in range(250):
+        if condition():
+            return True
+        time.sleep(0.02)
+    return False
+
+
 def wait_for(run, state, where):
     """Waits for the page's state ("ready", "ended"), which run(script) reads from the page;
     whether it came."""
-    for _ in range(250):
-        if run("return document.documentElement.dataset.state") == state:
-            return True
-        time.sleep(0.02)
+    if until(lambda: run("return document.documentElement.dataset.state") == state):
+        return True
     print(f"{where}: the page is not {state}")
     return False
 
