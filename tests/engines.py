@@ -533,7 +533,8 @@ def test_accessibility_tree(engine):
     def text(node, field):
         return node.get(field, {}).get("value", "")
 
-    kinds = {"textbox": "box", "button": "button", "group": "group", "image": "image"}
+    kinds = {"textbox": "box", "button": "button", "group": "group", "image": "image",
+             "StaticText": "label"}
     heard = {"|".join((kinds.get(text(node, "role"), "other"), text(node, "name"),
                        text(node, "description"))) for node in tree().values()}
     for line in table("heard.txt"):

@@ -132,12 +132,13 @@ void pressAndHear(const Controls &controls, const wchar_t *button, const std::ws
 {
     liveTexts.clear();
     press(controls, button);
-    // Listens on for a while after the first change, which a second one would follow.
+    // The click has been handled when press() returns, and every change it made is queued here
+    // by then: once the first has come, so has any second.
     MSG message;
-    for (int tries = 0, after = 0; tries < 100 && after < 15; ++tries, Sleep(20)) {
+    for (int tries = 0; liveTexts.empty() && tries < 100; ++tries) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageW(&message);
-        after += !liveTexts.empty();
     }
     check(liveTexts.size() == 1 && liveTexts.front() == said,
           std::wstring(button) + L" announces " + said);

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 // The rows of one of the tables the scenarios share, in this folder, split at white space,
-// without their comments. TESTS_DIR names the folder.
+// without their comments. TESTS_DIR names the folder. A table that is missing or empty ends the
+// test: it would check nothing.
 inline std::vector<std::vector<std::string>> table(const std::string &name)
 {
     std::ifstream file(TESTS_DIR "/" + name);
@@ -18,6 +21,10 @@ inline std::vector<std::vector<std::string>> table(const std::string &name)
             row.push_back(field);
         if (!row.empty() && row[0][0] != '#')
             rows.push_back(row);
+    }
+    if (rows.empty()) {
+        std::fprintf(stderr, "FAIL: no rows in %s\n", name.c_str());
+        std::abort();
     }
     return rows;
 }

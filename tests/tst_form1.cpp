@@ -229,7 +229,8 @@ void TestForm1::stackingAndCaptions()
 }
 
 // An answer box's text as a screen reader's review keys and a braille display use it: where each
-// character lies, which character lies at a point, and editing through the accessible object.
+// character lies, which character lies at a point, editing through the accessible object, and a
+// selection made with the keyboard.
 void TestForm1::accessibleText()
 {
     auto *box = control<QLineEdit>("Text9");
@@ -255,6 +256,13 @@ void TestForm1::accessibleText()
     accessible->editableTextInterface()->insertText(4, QStringLiteral("PN"));
     accessible->editableTextInterface()->deleteText(4, 5);
     QCOMPARE(box->text(), QStringLiteral("JFETN"));
+    // Shift+Left twice from the end, as Orca reads the selection.
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(box, Qt::Key_Left, Qt::ShiftModifier);
+    int start = -1, end = -1;
+    text->selection(0, &start, &end);
+    QCOMPARE(std::pair(start, end), std::pair(3, 5));
 }
 
 // A box that cannot be reached is reported in Spanish and ends the program with status 1;

@@ -40,9 +40,12 @@ def chromium(*flags, loading="normal"):
 
 
 def table(name):
-    """The lines of one of the tables the scenarios share, without their comments."""
+    """The lines of one of the tables the scenarios share, without their comments; there are
+    some."""
     with open(os.path.join(os.path.dirname(__file__), name), encoding="utf-8") as lines:
-        return [line.rstrip("\n") for line in lines if not line.startswith("#")]
+        rows = [line.rstrip("\n") for line in lines if line.strip() and not line.startswith("#")]
+    assert rows, f"no rows in {name}"
+    return rows
 
 
 # The learner's answers, as the desktop scenario has them: box, centre, typed, verdict, and the
