@@ -33,9 +33,21 @@ export SPEECHD_ADDRESS=unix_socket:$home/speechd/socket
 speech-dispatcher --run-single --timeout 0 --config-dir "$home/speechd" --log-dir "$home/speechd" \
     --socket-path "$home/speechd/socket" &
 for _ in $(seq 100); do [[ -S $home/speechd/socket ]] && break; sleep 0.05; done
+# Orca's debug log, a line at a time as it speaks: Python writes a file by the line only to a
+# terminal, which script(1) gives it and copies to the log.
 log=$home/orca.log
-orca -u "$home/orca" --debug-file="$log" >/dev/null 2>&1 &
+script -qfec "orca -u '$home/orca' --debug-file=/dev/tty" "$log" </dev/null >/dev/null 2>&1 &
 orca=$!
+spoken() { tr -d '\r' <"$log" | sed -nE "s/^.* - SPEECH OUTPUT: '(.*)'( ?\{.*)?$/\1/p"; }
+# How often Orca has said a line that matches $1 in full.
+times() { spoken | grep -cxE "$1" || true; }
+# Waits for Orca to say a line that matches $1 once more than the $2 times it had.
+says() {
+    for _ in $(seq 200); do (($(times "$1") > $2)) && return; sleep 0.05; done
+    echo "FAIL: Orca did not speak after $3; its last lines:"
+    spoken | tail -n 5
+    exit 1
+}
 
 # Orca is ready once it is an application on the accessibility bus.
 registered() {
@@ -49,21 +61,36 @@ QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@" &
 app=$!
 window=$(wait_for_form1 30) || { echo "FAIL: no window"; exit 1; }
 xdotool windowfocus --sync "$window"
-sleep 3
+# Orca has spoken of the window's first focus, or of the page it has loaded, and has done all it
+# had to: its log has stayed as it was for half a second.
+says '(PRUEBA botón de pulsación|La página tiene .*)\.' 0 "the start"
+for _ in $(seq 20); do
+    size=$(stat -c %s "$log")
+    sleep 0.5
+    (($(stat -c %s "$log") == size)) && break
+done
+# Each step once Orca has finished speaking of the one before: the place of the control the
+# focus went to, what a command did, or the echo of the last letter typed.
 for step in Tab Tab Tab =LED Tab =ZENER Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
     Return Tab Tab Tab Tab shift+Tab shift+Tab shift+Tab Return Tab; do
+    case $step in
+    =*) line="${step: -1} " ;;
+    Return) line='(notificación )?(Comprobado|Respuestas borradas).*' ;;
+    *) line='(tabla [0-9]+, casilla [0-9]+|.* botón de pulsación)\.' ;;
+    esac
+    before=$(times "$line")
     case $step in
     =*) xdotool type --delay 100 "${step#=}" ;;
     *) xdotool key "$step" ;;
     esac
-    sleep 1
+    says "$line" "$before" "$step"
 done
-kill "$orca" # it writes its log out as it ends
+kill "$orca"
 wait "$orca" || true
 orca=
 
 # What Orca spoke, a line each, without its key echoes ("tab", "intro", "mayúsculas izquierda").
-spoken=$(sed -nE "s/^.* - SPEECH OUTPUT: '(.*)'( ?\{.*)?$/\1/p" "$log" | grep -vE ' $')
+spoken=$(spoken | grep -vE ' $')
 status=0
 # Each pattern must match a run of consecutive spoken lines, joined by "|".
 heard() {
