@@ -27,7 +27,7 @@ void Form1Events::Command1_Click()
 {
     const quiz::CheckResult result = quiz::checkAnswers(*this);
     announce(checkedAnnouncement(result));
-    checked(result);
+    answersChecked(result);
 }
 
 void Form1Events::Command2_Click()

@@ -11,7 +11,7 @@ namespace form {
 // The window's event table: a click on each button runs one command, and nothing else has a
 // handler. The windows of every front-end are Form1Events, so the handlers, the table that finds
 // them and the guard around them are written once.
-class Form1Events : public quiz::Form {
+class Form1Events : public quiz::Window {
 public:
     using Handler = void (Form1Events::*)();
     struct ClickEvent {
@@ -49,7 +49,7 @@ protected:
     // Has screen readers say what a command did (UTF-8), politely and without moving the focus.
     virtual void announce(const std::string &text) = 0;
     // Hears what a "PRUEBA" found, after its announcement.
-    virtual void checked(const quiz::CheckResult &) {}
+    virtual void answersChecked(const quiz::CheckResult &) {}
 
     void Command1_Click();
     void Command2_Click();

@@ -9,6 +9,7 @@ namespace form {
 
 // What every control of a kind is, whichever toolkit draws it.
 struct KindTraits {
+    Kind kind;
     std::string_view name; // the kind's name, "TextBox"; the page's class of its controls
     bool takesFocus;       // Tab stops on it; labels never take the focus, and a picture box holds
                            // nothing to act on itself
@@ -23,12 +24,22 @@ struct KindTraits {
 
 inline constexpr std::array<KindTraits, 4> kindTraits{{
     // clang-format off
-    {"PictureBox",    false, false, true,  false, false, false},
-    {"TextBox",       true,  true,  true,  true,  false, false},
-    {"CommandButton", true,  true,  false, false, false, true},
-    {"Label",         false, true,  false, false, true,  false},
+    {Kind::PictureBox,    "PictureBox",    false, false, true,  false, false, false},
+    {Kind::TextBox,       "TextBox",       true,  true,  true,  true,  false, false},
+    {Kind::CommandButton, "CommandButton", true,  true,  false, false, false, true},
+    {Kind::Label,         "Label",         false, true,  false, false, true,  false},
     // clang-format on
 }};
+
+// The table is read by a kind's value: its rows follow the kinds.
+constexpr bool rowsFollowKinds()
+{
+    for (std::size_t k = 0; k < kindTraits.size(); ++k)
+        if (kindTraits[k].kind != Kind(k))
+            return false;
+    return true;
+}
+static_assert(rowsFollowKinds());
 
 constexpr const KindTraits &traits(Kind kind)
 {

@@ -21,11 +21,6 @@ inline constexpr FontSpec windowFont{8.25, false, false};
 // "MS Sans Serif" where the platform has it, else the nearest sans-serif face, in this order.
 inline constexpr std::array<std::string_view, 3> fontFamilies{"MS Sans Serif", "Liberation Sans",
                                                               "Arial"};
-// A browser never draws the bitmap face: after it, Windows's own outline version of it and its
-// nearest faces, then the desktop's list, then any sans-serif face.
-inline constexpr std::array<std::string_view, 6> webFontFamilies{
-    fontFamilies[0], "Microsoft Sans Serif", "Tahoma",
-    fontFamilies[1], fontFamilies[2],        "Helvetica"};
 
 // Positions are in twips, relative to the container's client area. Texts are UTF-8.
 struct ControlSpec {

@@ -29,22 +29,22 @@ void throwMissingControl(std::string_view name)
     raise("No se encuentra el control", name);
 }
 
-void throwFailedWrite(std::string_view name)
+void throwTextNotWritten(std::string_view name)
 {
     raise("No se puede cambiar el texto de", name);
 }
 
-void throwFailedClass()
+void throwWindowClassNotMade()
 {
     raise("No se puede registrar la clase de ventana");
 }
 
-void throwFailedWindow(std::string_view name)
+void throwWindowNotMade(std::string_view name)
 {
     raise("No se puede crear la ventana", name);
 }
 
-void throwFailedControl(std::string_view name)
+void throwControlNotMade(std::string_view name)
 {
     raise("No se puede crear el control", name);
 }

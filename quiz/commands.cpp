@@ -10,28 +10,28 @@ std::size_t CheckResult::rightCount() const
         std::count_if(boxes.begin(), boxes.end(), [](const Judgement &box) { return box.right; }));
 }
 
-CheckResult checkAnswers(Form &form)
+CheckResult checkAnswers(Window &window)
 {
     CheckResult result;
     for (std::size_t k = 0; k < answerKey.size(); ++k) {
         Judgement &judged = result.boxes[k];
-        judged.typed = form.text(answerKey[k].box);
+        judged.typed = window.text(answerKey[k].box);
         // Code unit for code unit: no case, space, accent or normalisation folding.
         judged.right = judged.typed == answerKey[k].expected;
-        form.setText(answerKey[k].box, judged.right ? u"BIEN" : u"ERROR");
+        window.setText(answerKey[k].box, judged.right ? u"BIEN" : u"ERROR");
     }
     return result;
 }
 
-void clearAnswers(Form &form)
+void clearAnswers(Window &window)
 {
     for (const AnswerSlot &slot : answerKey)
-        form.setText(slot.box, {});
+        window.setText(slot.box, {});
 }
 
-void exitProgram(Form &form)
+void exitProgram(Window &window)
 {
-    form.endProgram();
+    window.endProgram();
 }
 
 } // namespace quiz

@@ -11,9 +11,9 @@ namespace quiz {
 
 // What the commands need from the window: read and replace the whole text of a box by its
 // name, and end the program.
-class Form {
+class Window {
 public:
-    virtual ~Form() = default;
+    virtual ~Window() = default;
     virtual std::u16string text(std::string_view box) const = 0;
     virtual void setText(std::string_view box, std::u16string_view text) = 0;
     virtual void endProgram() = 0;
@@ -36,12 +36,12 @@ struct CheckResult {
 // "PRUEBA": each box in key order is read, judged and overwritten with its verdict before the
 // next one is read. A box that cannot be read or written throws, and the boxes before it keep
 // their verdicts.
-CheckResult checkAnswers(Form &form);
+CheckResult checkAnswers(Window &window);
 
 // "BORRAR".
-void clearAnswers(Form &form);
+void clearAnswers(Window &window);
 
 // "Salir".
-void exitProgram(Form &form);
+void exitProgram(Window &window);
 
 } // namespace quiz

@@ -1,7 +1,7 @@
 #include "testing.h"
 
 #include "events.h"
-#include "sheet.h"
+#include "standinwindow.h"
 #include "tabcycle.h"
 
 #include <vector>
@@ -37,7 +37,7 @@ TEST_CASE("announcements")
     };
     for (const auto &row : cases) {
         INFO(row.tag);
-        Sheet window;
+        StandInWindow window;
         for (std::size_t k = 0; k < quiz::answerKey.size(); ++k)
             window.boxes[std::string(quiz::answerKey[k].box)] =
                 k < row.wrongFrom ? quiz::answerKey[k].expected : u"";
@@ -54,7 +54,7 @@ TEST_CASE("announcements")
 // handler runs nothing.
 TEST_CASE("run-time errors")
 {
-    Sheet window;
+    StandInWindow window;
     window.failing = true;
     window.click("Command1");
     window.click("Command2");

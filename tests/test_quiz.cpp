@@ -1,6 +1,6 @@
 #include "testing.h"
 
-#include "sheet.h"
+#include "standinwindow.h"
 
 // One box holds the given text, all the others their right names: the boxes show the verdicts,
 // and the result keeps what was typed.
@@ -25,12 +25,12 @@ TEST_CASE("verdicts")
     };
     for (const auto &row : cases) {
         INFO(std::string(row.tag));
-        Sheet sheet;
-        sheet.boxes[row.box] = row.typed;
-        const quiz::CheckResult result = quiz::checkAnswers(sheet);
+        StandInWindow window;
+        window.boxes[row.box] = row.typed;
+        const quiz::CheckResult result = quiz::checkAnswers(window);
         for (std::size_t k = 0; k < quiz::answerKey.size(); ++k) {
             const bool here = quiz::answerKey[k].box == row.box;
-            CHECK(sheet[quiz::answerKey[k].box] == (here ? row.verdict : u"BIEN"));
+            CHECK(window[quiz::answerKey[k].box] == (here ? row.verdict : u"BIEN"));
             CHECK(result.boxes[k].right == (!here || row.verdict == u"BIEN"));
             CHECK(result.boxes[k].typed == (here ? row.typed : quiz::answerKey[k].expected));
         }
@@ -40,9 +40,9 @@ TEST_CASE("verdicts")
 // A second "PRUEBA" judges the verdicts themselves.
 TEST_CASE("check twice")
 {
-    Sheet sheet;
-    CHECK(quiz::checkAnswers(sheet).allRight());
-    CHECK(quiz::checkAnswers(sheet).rightCount() == 0);
+    StandInWindow window;
+    CHECK(quiz::checkAnswers(window).allRight());
+    CHECK(quiz::checkAnswers(window).rightCount() == 0);
     for (const quiz::AnswerSlot &slot : quiz::answerKey)
-        CHECK(sheet[slot.box] == u"ERROR");
+        CHECK(window[slot.box] == u"ERROR");
 }

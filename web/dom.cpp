@@ -85,7 +85,7 @@ void focus(std::string_view id)
     giveFocus(std::string(id).c_str(), false);
 }
 
-void focusFirst(std::string_view id)
+void focusUnlessFocused(std::string_view id)
 {
     giveFocus(std::string(id).c_str(), true);
 }

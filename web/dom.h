@@ -19,7 +19,7 @@ void setText(std::string_view id, std::string_view text);
 void setHidden(std::string_view id, bool hidden);
 void focus(std::string_view id);
 // Unless the learner has already put the focus somewhere.
-void focusFirst(std::string_view id);
+void focusUnlessFocused(std::string_view id);
 
 // Where the page's state shows, for anyone who waits on it: "ready", then "ended".
 void setState(std::string_view state);

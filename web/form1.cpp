@@ -46,7 +46,7 @@ void Form1::restart()
     bringBackForm(std::string(form::formName).c_str());
     dom::setHidden(page::ended, true);
     dom::setHidden(page::frame, false);
-    dom::setHidden(page::hint, false);
+    dom::setHidden(page::turnHint, false);
     constexpr std::string_view first = form::firstFocus().name;
     dom::focus(first);
     dom::setState("ready");
@@ -71,13 +71,13 @@ std::string_view Form1::answerBox(std::string_view name)
 
 void Form1::endProgram()
 {
-    closeWindow();
     if (m_ended)
         return;
+    closeWindow();
     m_ended = true;
     m_platform.finish();
     dom::setHidden(page::frame, true);
-    dom::setHidden(page::hint, true);
+    dom::setHidden(page::turnHint, true);
     dom::setHidden(page::ended, false);
     // The platform's session has ended, and SCORM has no second one in a launch: the platform
     // starts the next attempt, not the page.
@@ -100,7 +100,7 @@ void Form1::announce(const std::string &text)
     dom::setText(page::announcement, again ? text + "\u00A0" : text);
 }
 
-void Form1::checked(const quiz::CheckResult &result)
+void Form1::answersChecked(const quiz::CheckResult &result)
 {
-    m_platform.checked(result);
+    m_platform.report(result);
 }

@@ -29,7 +29,7 @@ protected:
     void endWithRuntimeError(const std::string &message) override;
     // Through the page's live region, which is there from its load.
     void announce(const std::string &text) override;
-    void checked(const quiz::CheckResult &result) override;
+    void answersChecked(const quiz::CheckResult &result) override;
 
 private:
     // The box of that name in the form; a run-time error where there is none.

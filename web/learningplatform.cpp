@@ -90,7 +90,7 @@ LearningPlatform::LearningPlatform() : m_started(now())
         }
 }
 
-void LearningPlatform::checked(const quiz::CheckResult &result)
+void LearningPlatform::report(const quiz::CheckResult &result)
 {
     if (!m_runTime)
         return;

@@ -18,7 +18,7 @@ public:
 
     // Whether a platform launched the page, its session ended or not.
     bool launched() const { return m_launched; }
-    void checked(const quiz::CheckResult &result);
+    void report(const quiz::CheckResult &result);
     // The session's length, then the end of the session; nothing is called after it.
     void finish();
 

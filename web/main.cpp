@@ -94,7 +94,7 @@ int main()
     wire(std::string(page::drill).c_str(), std::string(page::runtimeError).c_str());
     // The page gives "PRUEBA" the focus once it is loaded; the program, last in it, comes first.
     constexpr std::string_view first = form::firstFocus().name;
-    dom::focusFirst(first);
+    dom::focusUnlessFocused(first);
     dom::setState("ready");
     runEarlyClicks();
 }

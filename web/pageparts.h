@@ -6,11 +6,11 @@
 // the controls' ids are their names in the layout table.
 namespace page {
 
-inline constexpr std::string_view drill = "drill"; // the page's main landmark, around it all
-inline constexpr std::string_view frame = "frame"; // holds the form at its scaled size
-inline constexpr std::string_view hint = "turn";   // asks to turn a phone held upright
-inline constexpr std::string_view ended = "ended"; // stands in for the form once it has ended
-inline constexpr std::string_view again = "again"; // starts the drill again
+inline constexpr std::string_view drill = "drill";   // the page's main landmark, around it all
+inline constexpr std::string_view frame = "frame";   // holds the form at its scaled size
+inline constexpr std::string_view turnHint = "turn"; // asks to turn a phone held upright
+inline constexpr std::string_view ended = "ended";   // stands in for the form once it has ended
+inline constexpr std::string_view again = "again";   // starts the drill again
 inline constexpr std::string_view runtimeError = "runtimeError"; // the run-time error's report
 inline constexpr std::string_view report = "report";             // the report's text
 inline constexpr std::string_view accept = "accept";             // closes the report

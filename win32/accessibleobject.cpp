@@ -165,14 +165,17 @@ private:
     const form::Identity m_identity; // a copy: a client may hold the object past the window
 };
 
-// A control's own window procedure is its class's; the identity is a property of the window.
+// The identity, and the procedure the window had before, are properties of the window.
 constexpr const wchar_t *identityProperty = L"KorvalIdentity";
+constexpr const wchar_t *previousProperty = L"KorvalPreviousProcedure";
 
 LRESULT CALLBACK identifiedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const auto original = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-    if (message == WM_NCDESTROY)
+    const auto previous = reinterpret_cast<WNDPROC>(GetPropW(window, previousProperty));
+    if (message == WM_NCDESTROY) {
         RemovePropW(window, identityProperty);
+        RemovePropW(window, previousProperty);
+    }
     const auto *identity =
         message == WM_GETOBJECT && DWORD(lParam) == DWORD(OBJID_CLIENT)
             ? static_cast<const form::Identity *>(GetPropW(window, identityProperty))
@@ -191,7 +194,7 @@ LRESULT CALLBACK identifiedWindowProc(HWND window, UINT message, WPARAM wParam, 
             return result;
         }
     }
-    return CallWindowProcW(original, window, message, wParam, lParam);
+    return CallWindowProcW(previous, window, message, wParam, lParam);
 }
 
 } // namespace
@@ -199,5 +202,8 @@ LRESULT CALLBACK identifiedWindowProc(HWND window, UINT message, WPARAM wParam, 
 void giveAccessibleIdentity(HWND control, const form::Identity &identity)
 {
     SetPropW(control, identityProperty, const_cast<form::Identity *>(&identity));
+    // Whatever procedure the window has, its class's or an earlier subclass's, is chained.
+    SetPropW(control, previousProperty,
+             reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(identifiedWindowProc));
 }

@@ -37,7 +37,7 @@ std::pair<const wchar_t *, DWORD> windowClassOf(const form::ControlSpec &spec)
 void registerClass(const WNDCLASSEXW &windowClass)
 {
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        form::throwFailedClass();
+        form::throwWindowClassNotMade();
 }
 
 } // namespace
@@ -61,7 +61,7 @@ Form1::Form1(HINSTANCE instance, int (*monitorDpi)(HWND))
     const SIZE frame = frameSize(windowStyle, m_dpi);
     if (!CreateWindowExW(0, className, wide(form::formCaption).c_str(), windowStyle, CW_USEDEFAULT,
                          CW_USEDEFAULT, frame.cx, frame.cy, nullptr, nullptr, instance, this))
-        form::throwFailedWindow(form::formName);
+        form::throwWindowNotMade(form::formName);
     // The monitor the window opens on may have a resolution of its own: the window takes it
     // before anything is drawn.
     if (const int dpi = monitorDpi(m_hwnd); dpi != m_dpi) {
@@ -103,7 +103,7 @@ void Form1::createControls()
                                           rect.left, rect.top, rect.width, rect.height, parent,
                                           reinterpret_cast<HMENU>(id), instance, nullptr);
         if (!hwnd)
-            form::throwFailedControl(spec.name);
+            form::throwControlNotMade(spec.name);
         Control &control = m_controls.emplace_back(
             Control{&spec, hwnd, ColourBrush(spec.colour), form::identity(spec), nullptr});
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font(spec.font, placed.fontPixels)),
@@ -331,7 +331,7 @@ std::u16string Form1::text(std::string_view box) const
 void Form1::setText(std::string_view box, std::u16string_view text)
 {
     if (!SetWindowTextW(answerBox(box), std::wstring(wide(text)).c_str()))
-        form::throwFailedWrite(box);
+        form::throwTextNotWritten(box);
 }
 
 void Form1::endProgram()

@@ -17,6 +17,7 @@ cp "$2" "$work/korval2.exe"
 cp "$3" "$work/korval2.ico"
 (cd "$work" && wixl -a x64 -D Version="$version" -D Exe=korval2.exe -D Icon=korval2.ico \
     -o "$output" "$wxs")
-# wixl writes the template "x64;1033" whatever the package's language: it is Spanish (Spain).
+# wixl writes the template "x64;1033" whatever the package's language.
 code=$(msiinfo suminfo "$output" | sed -n 's/^Revision number (UUID): //p')
-msibuild "$output" -s "$(product ProductName)" "$(product Manufacturer)" "x64;3082" "$code"
+msibuild "$output" -s "$(product ProductName)" "$(product Manufacturer)" \
+    "x64;$(product ProductLanguage)" "$code"

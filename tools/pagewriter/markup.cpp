@@ -8,6 +8,7 @@
 #include "tabcycle.h"
 
 #include <algorithm>
+#include <array>
 
 namespace markup {
 
@@ -84,7 +85,6 @@ std::string declaration(std::string_view property, std::string_view value)
     return join(property, ":", value, ";");
 }
 
-// Where an element stands, and its colour.
 std::string placed(const form::PixelRect &rect, std::uint32_t colour)
 {
     const std::uint32_t rgb = form::classicColour(colour);
@@ -96,12 +96,17 @@ std::string placed(const form::PixelRect &rect, std::uint32_t colour)
                 declaration("height", pixels(rect.height)), declaration("background-color", hex));
 }
 
+// A browser never draws the bitmap face: after it, Windows's own outline version of it and its
+// nearest faces, then the desktop's list, then any sans-serif face.
 std::string fontFamilies()
 {
-    std::string families;
-    for (std::string_view family : form::webFontFamilies)
-        families += join("\"", family, "\",");
-    return families + "sans-serif";
+    constexpr std::array<std::string_view, 6> families{
+        form::fontFamilies[0], "Microsoft Sans Serif", "Tahoma",
+        form::fontFamilies[1], form::fontFamilies[2],  "Helvetica"};
+    std::string css;
+    for (std::string_view family : families)
+        css += join("\"", family, "\",");
+    return css + "sans-serif";
 }
 
 std::string rule(std::string_view id, std::string_view declarations)
@@ -149,7 +154,7 @@ std::string body(std::string_view heading)
         join("<h1 class=\"unseen\">", escaped(heading), "</h1>",
              tag("div", page::frame, tag("div", form::formName, children({}))),
              "<noscript><p>Este ejercicio necesita JavaScript.</p></noscript>",
-             tag("p", page::hint, "Gire el teléfono para ver el ejercicio más grande."),
+             tag("p", page::turnHint, "Gire el teléfono para ver el ejercicio más grande."),
              tag("div", page::ended,
                  join("<p>Programa terminado.</p>",
                       tag("button", page::again, "Empezar de nuevo", button)),

@@ -19,8 +19,8 @@ int paddedRow(int bytes)
     return (bytes + 3) / 4 * 4;
 }
 
-QByteArray headers(const QImage &image, RowOrder order, int bitsPerPixel, quint32 paletteBytes,
-                   quint32 dataSize, bool fillInDataSize)
+QByteArray headers(const QImage &image, int bitsPerPixel, quint32 paletteBytes, quint32 dataSize,
+                   bool fillInDataSize)
 {
     const quint32 offset = 14 + 40 + paletteBytes;
     QByteArray out;
@@ -32,7 +32,7 @@ QByteArray headers(const QImage &image, RowOrder order, int bitsPerPixel, quint3
 
     put32(out, 40);
     put32(out, quint32(image.width()));
-    put32(out, quint32(order == RowOrder::TopDown ? -image.height() : image.height()));
+    put32(out, quint32(image.height()));
     put16(out, 1);
     put16(out, quint16(bitsPerPixel));
     put32(out, 0); // no compression
@@ -44,22 +44,21 @@ QByteArray headers(const QImage &image, RowOrder order, int bitsPerPixel, quint3
     return out;
 }
 
-// The row of the image that is stored k-th.
-int storedRow(const QImage &image, RowOrder order, int k)
+// The row of the image that is stored k-th: the bottom row first.
+int storedRow(const QImage &image, int k)
 {
-    return order == RowOrder::TopDown ? k : image.height() - 1 - k;
+    return image.height() - 1 - k;
 }
 
 } // namespace
 
-QByteArray encodeBmp24(const QImage &source, RowOrder order)
+QByteArray encodeBmp24(const QImage &source)
 {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     const int rowBytes = paddedRow(image.width() * 3);
-    QByteArray out = headers(image, order, 24, 0, quint32(rowBytes * image.height()), true);
+    QByteArray out = headers(image, 24, 0, quint32(rowBytes * image.height()), true);
     for (int k = 0; k < image.height(); ++k) {
-        const auto *line =
-            reinterpret_cast<const QRgb *>(image.constScanLine(storedRow(image, order, k)));
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(storedRow(image, k)));
         for (int x = 0; x < image.width(); ++x) {
             out.append(char(qBlue(line[x])));
             out.append(char(qGreen(line[x])));
@@ -70,12 +69,11 @@ QByteArray encodeBmp24(const QImage &source, RowOrder order)
     return out;
 }
 
-QByteArray encodeBmp8(const QImage &indexed, RowOrder order)
+QByteArray encodeBmp8(const QImage &indexed)
 {
     const QList<QRgb> table = indexed.colorTable();
     const int rowBytes = paddedRow(indexed.width());
-    QByteArray out =
-        headers(indexed, order, 8, 256 * 4, quint32(rowBytes * indexed.height()), false);
+    QByteArray out = headers(indexed, 8, 256 * 4, quint32(rowBytes * indexed.height()), false);
     for (int i = 0; i < 256; ++i) {
         const QRgb colour = i < table.size() ? table[i] : 0;
         out.append(char(qBlue(colour)));
@@ -84,9 +82,8 @@ QByteArray encodeBmp8(const QImage &indexed, RowOrder order)
         out.append('\0');
     }
     for (int k = 0; k < indexed.height(); ++k) {
-        out.append(
-            reinterpret_cast<const char *>(indexed.constScanLine(storedRow(indexed, order, k))),
-            indexed.width());
+        out.append(reinterpret_cast<const char *>(indexed.constScanLine(storedRow(indexed, k))),
+                   indexed.width());
         out.append(QByteArray(rowBytes - indexed.width(), '\0'));
     }
     return out;

@@ -291,6 +291,17 @@ void matchTone(QImage &image)
     }
 }
 
+// The 3-3-2 palette: eight levels of red and of green, four of blue.
+QList<QRgb> palette332()
+{
+    static const int levels8[] = {0, 36, 73, 109, 146, 182, 219, 255};
+    static const int levels4[] = {0, 85, 170, 255};
+    QList<QRgb> table;
+    for (int i = 0; i < 256; ++i)
+        table << qRgb(levels8[(i >> 5) & 7], levels8[(i >> 2) & 7], levels4[i & 3]);
+    return table;
+}
+
 // Floyd-Steinberg error diffusion to those entries of the palette that `allowed` lists,
 // written here because Qt's conversion to a given colour table only picks the nearest entry and
 // does not dither.
@@ -357,16 +368,6 @@ QList<int> mostUsedEntries(const QImage &full, int count)
 }
 
 } // namespace
-
-QList<QRgb> palette332()
-{
-    static const int levels8[] = {0, 36, 73, 109, 146, 182, 219, 255};
-    static const int levels4[] = {0, 85, 170, 255};
-    QList<QRgb> table;
-    for (int i = 0; i < 256; ++i)
-        table << qRgb(levels8[(i >> 5) & 7], levels8[(i >> 2) & 7], levels4[i & 3]);
-    return table;
-}
 
 QImage drawCollage()
 {

@@ -12,7 +12,6 @@ QImage drawWordList();     // Picture5
 
 // The window's background, 640 x 480, reduced to the 3-3-2 palette by error diffusion.
 QImage drawCollage();
-QList<QRgb> palette332();
 
 // The program's icon: a window, size x size, in 16 colours or in black and white. Index 255
 // is transparent.

@@ -10,28 +10,37 @@
 // when failing, every box failing with an exception of no standard type. It keeps the reports
 // it shows, what it announces and what each "PRUEBA" found. (The key's names themselves are typed
 // as a learner types them by the real-window and browser scenarios and the SCORM test.)
-struct Sheet : form::Form1Events {
+struct StandInWindow : form::Form1Events {
     std::map<std::string, std::u16string, std::less<>> boxes;
     bool failing = false, ended = false;
     std::vector<std::string> reports, announcements;
     std::vector<quiz::CheckResult> results;
 
-    Sheet()
+    StandInWindow()
     {
         for (const quiz::AnswerSlot &slot : quiz::answerKey)
             boxes[std::string(slot.box)] = slot.expected;
     }
     std::u16string text(std::string_view box) const override
     {
-        return failing ? throw 42 : (*this)[box];
+        failIfAsked();
+        return (*this)[box];
     }
     void setText(std::string_view box, std::u16string_view text) override
     {
-        failing ? throw 42 : void(boxes.at(std::string(box)) = text);
+        failIfAsked();
+        boxes.at(std::string(box)) = text;
     }
     void endProgram() override { ended = true; }
     void endWithRuntimeError(const std::string &message) override { reports.push_back(message); }
     void announce(const std::string &text) override { announcements.push_back(text); }
-    void checked(const quiz::CheckResult &result) override { results.push_back(result); }
+    void answersChecked(const quiz::CheckResult &result) override { results.push_back(result); }
     std::u16string operator[](std::string_view box) const { return boxes.at(std::string(box)); }
+
+private:
+    void failIfAsked() const
+    {
+        if (failing)
+            throw 42; // of no standard type
+    }
 };
