@@ -15,7 +15,9 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh test
 cmake --preset bench >/dev/null
 cmake --build --preset bench >/dev/null
-scripts/build-windows.sh >/dev/null
+scripts/setup.sh windows >/dev/null
+cmake --preset windows-bench >/dev/null
+cmake --build --preset windows-bench >/dev/null
 
 source scripts/x11.sh
 start_xvfb
@@ -30,8 +32,8 @@ export WINEPREFIX=$PWD/build/wine-96 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,ms
 /usr/lib/wine/wineserver -p
 trap '/usr/lib/wine/wineserver -k; kill $xvfb_pid 2>/dev/null' EXIT
 wine=/usr/lib/wine/wine64
-reference="$wine build/windows/bench/referencewindow.exe"
-$bench/startupbench mapped "${1:-15}" "$wine build/windows/korval2.exe" "$reference controls" \
+reference="$wine build/windows-bench/bench/referencewindow.exe"
+$bench/startupbench mapped "${1:-15}" "$wine build/windows-bench/korval2.exe" "$reference controls" \
     "$reference"
 
 # The page in headless Chromium against the same page without its program.
