@@ -42,7 +42,8 @@ def chromium(*flags, loading="normal"):
 def table(name):
     """The lines of one of the tables the scenarios share, without their comments; there are
     some."""
-    with open(os.path.join(os.path.dirname(__file__), name), encoding="utf-8") as lines:
+    path = os.path.join(os.path.dirname(__file__), "..", "tables", name)
+    with open(path, encoding="utf-8") as lines:
         rows = [line.rstrip("\n") for line in lines if line.strip() and not line.startswith("#")]
     assert rows, f"no rows in {name}"
     return rows

@@ -12,7 +12,7 @@
 set -euo pipefail
 screencheck=$1 xclose=$2 assets=$3 scale=$4
 shift 4
-source "$(dirname "$0")/../scripts/x11.sh"
+source "$(dirname "$0")/../../scripts/x11.sh"
 start_xvfb
 trap 'kill ${app:-} $xvfb_pid 2>/dev/null' EXIT
 failures=0
@@ -46,9 +46,9 @@ import -window "$window" "$shot"
 rm -f "$shot"
 
 if [[ $scale == 1 ]]; then
-    mapfile -t boxes < <(grep -v '^#' "$(dirname "$0")/boxes.txt")
+    mapfile -t boxes < <(grep -v '^#' "$(dirname "$0")/../tables/boxes.txt")
     declare -A at
-    while read -r name x y; do at[$name]="$x $y"; done < <(grep '^Command' "$(dirname "$0")/form.txt")
+    while read -r name x y; do at[$name]="$x $y"; done < <(grep '^Command' "$(dirname "$0")/../tables/form.txt")
     click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.1; }
     key() { xdotool key --clearmodifiers --delay 50 "$@"; sleep 0.2; }
     # What the box at window pixel ($1, $2) holds, through the clipboard. The clipboard is set to

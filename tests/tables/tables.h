@@ -8,11 +8,11 @@
 #include <vector>
 
 // The rows of one of the tables the scenarios share, in this folder, split at white space,
-// without their comments. TESTS_DIR names the folder. A table that is missing or empty ends the
+// without their comments. TABLES_DIR names the folder. A table that is missing or empty ends the
 // test: it would check nothing.
 inline std::vector<std::vector<std::string>> table(const std::string &name)
 {
-    std::ifstream file(TESTS_DIR "/" + name);
+    std::ifstream file(TABLES_DIR "/" + name);
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(file, line);) {
         std::istringstream fields(line);

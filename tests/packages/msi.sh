@@ -11,7 +11,7 @@
 set -euo pipefail
 msi=$1 version=$2 exe=$3 wxs=$4
 shift 4
-root=$(cd "$(dirname "$0")/.." && pwd)
+root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 export KORVAL_WINEPREFIX=$work/prefix
 trap 'WINEPREFIX=$KORVAL_WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$work"' EXIT

@@ -4,7 +4,7 @@
 # after the page is ignored.
 #   page.sh PAGE [IGNORED...]
 set -euo pipefail
-read -r _ width height < <(grep '^size' "$(dirname "$0")/form.txt")
+read -r _ width height < <(grep '^size' "$(dirname "$0")/../tables/form.txt")
 profile=$(mktemp -d)
 trap 'rm -rf "$profile"' EXIT
 # As root Chromium runs only without its sandbox; --test-type keeps the warning bar about it away.

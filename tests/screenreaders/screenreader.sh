@@ -20,7 +20,7 @@ mkdir -p "$home"/{config,data,cache,runtime,orca}
 chmod 700 "$home/runtime"
 export HOME=$home XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/data XDG_CACHE_HOME=$home/cache
 export XDG_RUNTIME_DIR=$home/runtime LANG=es_ES.UTF-8 LC_ALL=es_ES.UTF-8 LANGUAGE=es
-source "$(dirname "$0")/../scripts/x11.sh"
+source "$(dirname "$0")/../../scripts/x11.sh"
 start_xvfb
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 # Orca's speech server is the test's own, with only the dummy voice, whose sound goes to libao's

@@ -6,7 +6,7 @@
 #   msaa.sh WINE KORVAL2.EXE MSAACLIENT.EXE
 set -euo pipefail
 wine=$1 program=$2 client=$3
-source "$(dirname "$0")/../scripts/x11.sh"
+source "$(dirname "$0")/../../scripts/x11.sh"
 start_xvfb
 trap 'kill ${app:-} $xvfb_pid 2>/dev/null' EXIT
 "$wine" "$program" &
@@ -14,7 +14,7 @@ app=$!
 status=0
 found=$("$wine" "$client" | tr -d '\r') || status=$?
 echo "$found"
-if ! difference=$(diff <({ grep -v '^#' "$(dirname "$0")/heard.txt"; echo 'other||'; } | sort) \
+if ! difference=$(diff <({ grep -v '^#' "$(dirname "$0")/../tables/heard.txt"; echo 'other||'; } | sort) \
     <(sort <<<"$found")); then
     echo "FAIL: what is heard, < wanted, > found:"$'\n'"$difference"
     status=1
