@@ -1,6 +1,5 @@
 // Before the program has arrived: the form scaled to fit the window from its first paint, and
-// again whenever the window changes; the focus on "PRUEBA" once the form is there, unless the
-// learner has put it elsewhere; and the clicks made meanwhile, kept for the program.
+// again whenever the window changes; and the clicks made meanwhile, kept for the program.
 (() => {
     const root = document.documentElement;
     const form = {width: @FORM_WIDTH@, height: @FORM_HEIGHT@};
@@ -22,10 +21,6 @@
     // A frame of another origin may be laid out before it learns its size, and then no resize
     // follows: its first size comes to this observer.
     new ResizeObserver(fit).observe(root);
-    addEventListener("DOMContentLoaded", () => {
-        if (document.activeElement === document.body)
-            document.getElementById("@FIRST_FOCUS@").focus();
-    });
     window.earlyClicks = [];
     addEventListener("click", event => window.earlyClicks && earlyClicks.push(event.target.id));
 })();

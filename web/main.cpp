@@ -92,7 +92,7 @@ int main()
 {
     form1();
     wire(std::string(page::drill).c_str(), std::string(page::runtimeError).c_str());
-    // The page gives "PRUEBA" the focus once it is loaded; the program, last in it, comes first.
+    // "PRUEBA" has the focus once the page is there, unless the learner has put it elsewhere.
     constexpr std::string_view first = form::firstFocus().name;
     dom::focusUnlessFocused(first);
     dom::setState("ready");

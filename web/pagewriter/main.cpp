@@ -86,12 +86,13 @@ int main(int argc, char *argv[])
     }
     try {
         std::string page = contents(argv[1]);
-        const std::string style = contents(argv[2]) + markup::styles() + pictureStyles(argv[7]);
+        std::string style = contents(argv[2]);
+        replace(style, "@SUNKEN_BORDER@", std::to_string(form::pictureBoxBorder) + "px");
+        style += markup::styles() + pictureStyles(argv[7]);
         std::string early = contents(argv[3]);
         const form::PixelRect client = form::formClientArea();
         replace(early, "@FORM_WIDTH@", std::to_string(client.width));
         replace(early, "@FORM_HEIGHT@", std::to_string(client.height));
-        replace(early, "@FIRST_FOCUS@", form::firstFocus().name);
         const std::string script = program(contents(argv[4]), contents(argv[5]));
 
         replace(page, "@POLICY@",
