@@ -5,6 +5,7 @@
 #     run       build and start korval2
 #     screen    a display of our own: Xvfb and a screenshot, for a machine without one
 #     windows   cross-build korval2.exe and run it under Wine
+#     windows-x86  cross-build korval2.exe for 32-bit Windows
 #     msi       make its Windows Installer package
 #     package   make the Debian package
 #     web       build the page with Emscripten
@@ -15,6 +16,7 @@ declare -A needs=(
     [run]="cmake ninja-build g++ qt6-base-dev libgl-dev qt6-translations-l10n fonts-liberation2"
     [screen]="xvfb xauth xdotool x11-utils imagemagick"
     [windows]="cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine doctest-dev"
+    [windows-x86]="cmake ninja-build g++-mingw-w64-i686 doctest-dev"
     [msi]="wixl msitools"
     [package]="dpkg-dev file"
     [web]="cmake ninja-build emscripten g++ pkgconf libwebp-dev nettle-dev doctest-dev"
@@ -26,9 +28,11 @@ wanted=()
 for purpose in "$@"; do
     case $purpose in
     test)
-        for part in run screen windows msi package web test; do wanted+=(${needs[$part]}); done
+        for part in run screen windows windows-x86 msi package web test; do
+            wanted+=(${needs[$part]})
+        done
         ;;
-    run | screen | windows | msi | package | web) wanted+=(${needs[$purpose]}) ;;
+    run | screen | windows | windows-x86 | msi | package | web) wanted+=(${needs[$purpose]}) ;;
     *) echo "setup.sh: no purpose '$purpose'" >&2; exit 2 ;;
     esac
 done

@@ -24,6 +24,8 @@ scripts/setup.sh test
 
 if ! $only_sanitize; then
     cmake --workflow --preset windows
+    cmake --workflow --preset windows-x86
+    scripts/package-windows.sh x86 >/dev/null
     cmake --workflow --preset web
     # The debug tree tests what the windows and web trees make, bringing them up to date first;
     # the Debian package only where asked for.

@@ -1,16 +1,21 @@
 #!/usr/bin/env bash
 # The Windows Installer package as a school's IT meets it, under Wine in a prefix of its own:
-# a silent install puts the build's exe under Program Files, with a Start-menu shortcut and an
-# Add/Remove Programs entry (icon, version, publisher, no modify, no repair); the installed program
+# a silent install puts the build's exe under Program Files (a 32-bit one under Program Files
+# (x86), as on a 64-bit Windows), with a Start-menu shortcut and an Add/Remove Programs entry of its
+# architecture's name (icon, version, publisher, no modify, no repair); the installed program
 # passes the real-window scenario; a later package replaces it in place; the older package is then
-# refused, in Spanish; a silent uninstall leaves nothing of it. Its tables make it a 64-bit
-# package installed per machine.
-#   msi.sh MSI VERSION EXE WXS SCENARIO...   (VERSION as CMake has it, WXS the package's source
-#                                             as CMake made it; the scenario's command without
-#                                             its launcher)
+# refused, in Spanish; a silent uninstall leaves nothing of it. Its tables make it a package of
+# its architecture installed per machine.
+#   msi.sh ARCH MSI VERSION EXE WXS SCENARIO...   (ARCH x64 or x86, VERSION as CMake has it, WXS
+#                                                  the package's source as CMake made it; the
+#                                                  scenario's command without its launcher)
 set -euo pipefail
-msi=$1 version=$2 exe=$3 wxs=$4
-shift 4
+arch=$1 msi=$2 version=$3 exe=$4 wxs=$5
+shift 5
+case $arch in
+x64) platform=x64 folder="Program Files" name="KORVAL 2" bits=1 ;;
+x86) platform=Intel folder="Program Files (x86)" name="KORVAL 2 (32 bits)" bits=0 ;;
+esac
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=$(mktemp -d)
 export KORVAL_WINEPREFIX=$work/prefix
@@ -19,28 +24,28 @@ status=0
 failed() { echo "FAIL: $*"; status=1; }
 wine() { "$root/scripts/wine.sh" "$@"; }
 msiexec() { wine msiexec "$@" /qn; }
-installed="$KORVAL_WINEPREFIX/drive_c/Program Files/Korval2/korval2.exe"
+installed="$KORVAL_WINEPREFIX/drive_c/$folder/Korval2/korval2.exe"
 shortcuts() { find "$KORVAL_WINEPREFIX/drive_c" -name 'KORVAL 2.lnk' | wc -l; }
 # The Add/Remove Programs entries of KORVAL 2, a paragraph each, as regedit exports them.
 entries() {
     wine regedit /E "Z:$work/arp.reg" \
         'HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
     iconv -f UTF-16LE -t UTF-8 "$work/arp.reg" | tr -d '\r' |
-        awk 'BEGIN { RS = "" } /"DisplayName"="KORVAL 2"/'
+        awk -v name="\"DisplayName\"=\"$name\"" 'BEGIN { RS = "" } index($0, name "\n")'
 }
 
-# 64-bit for x64 systems, per machine, its components 64-bit (msidbComponentAttributes64bit).
-msiinfo suminfo "$msi" | grep -qx 'Template: x64;3082' || failed "not a 64-bit Spanish package"
+# Of its architecture, per machine, its components 64-bit (msidbComponentAttributes64bit) or not.
+msiinfo suminfo "$msi" | grep -qx "Template: $platform;3082" || failed "not a $arch Spanish package"
 table() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
 table Property | grep -qx $'ALLUSERS\t1' || failed "not installed per machine"
-table Component | awk -F'\t' 'int($4 / 256) % 2 == 0 { bad = 1 } END { exit bad || NR != 2 }' ||
-    failed "not two components, each 64-bit"
+table Component | awk -F'\t' -v bits="$bits" 'int($4 / 256) % 2 != bits { bad = 1 }
+    END { exit bad || NR != 2 }' || failed "not two components, each of its architecture"
 
 msiexec /i "Z:$msi" || failed "the package does not install"
-cmp -s "$exe" "$installed" || failed "Program Files does not hold the build's korval2.exe"
+cmp -s "$exe" "$installed" || failed "$folder does not hold the build's korval2.exe"
 (($(shortcuts) == 1)) || failed "no Start-menu shortcut"
 entry=$(entries)
-for value in '"DisplayName"="KORVAL 2"' "\"DisplayVersion\"=\"$version\"" '"Publisher"="Korval"' \
+for value in "\"DisplayName\"=\"$name\"" "\"DisplayVersion\"=\"$version\"" '"Publisher"="Korval"' \
     '"NoModify"=dword:00000001' '"NoRepair"=dword:00000001'; do
     grep -qF "$value" <<<"$entry" || failed "Add/Remove Programs lacks $value"
 done
@@ -57,7 +62,7 @@ cp "$exe" "$work/korval2.exe"
 printf '\0' >>"$work/korval2.exe"
 IFS=. read -r major minor patch <<<"$version"
 next=$major.$minor.$((patch + 1))
-bash "$root/win32/makemsi.sh" "$wxs" "$next" "$work/korval2.exe" "$root/assets/korval2.ico" "$work/next.msi"
+bash "$root/win32/makemsi.sh" "$arch" "$wxs" "$next" "$work/korval2.exe" "$root/assets/korval2.ico" "$work/next.msi"
 msiexec /i "Z:$work/next.msi" || failed "the later package does not install"
 cmp -s "$work/korval2.exe" "$installed" || failed "the upgrade left the earlier exe"
 entry=$(entries)

@@ -142,7 +142,7 @@ HWND controlOf(HWND form, std::string_view name)
     found = nullptr;
     EnumChildWindows(
         form,
-        [](HWND child, LPARAM) -> BOOL {
+        [](HWND child, LPARAM) CALLBACK -> BOOL {
             found = GetDlgCtrlID(child) == id ? child : found;
             return !found;
         },
@@ -161,7 +161,7 @@ Run runProgramWith(void (*act)(HWND))
     MSG quit; // left by the windows of earlier tests
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
         continue;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK {
         const HWND form = FindWindowW(Form1::className, nullptr);
         if (const HWND box = FindWindowW(L"#32770", L"" KORVAL_PROGRAM)) {
             wchar_t text[256] = {};
@@ -186,7 +186,7 @@ HHOOK refuseWindowsOf(const wchar_t *className)
     refused = className;
     return SetWindowsHookExW(
         WH_CBT,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        [](int code, WPARAM wParam, LPARAM lParam) CALLBACK -> LRESULT {
             wchar_t name[64] = {};
             if (code == HCBT_CREATEWND && GetClassNameW(HWND(wParam), name, 64) &&
                 std::wstring_view(name) == refused)
@@ -428,7 +428,7 @@ TEST_CASE("version block and icon")
         std::vector<WORD> languages;
         EnumResourceLanguagesW(
             module, type, name,
-            [](HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) {
+            [](HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR found) CALLBACK {
                 reinterpret_cast<std::vector<WORD> *>(found)->push_back(language);
                 return TRUE;
             },
