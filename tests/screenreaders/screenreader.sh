@@ -74,15 +74,12 @@ done
 for step in Tab Tab Tab =LED Tab =ZENER Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
     Return Tab Tab Tab Tab shift+Tab shift+Tab shift+Tab Return Tab; do
     case $step in
-    =*) line="${step: -1} " ;;
-    Return) line='(notificación )?(Comprobado|Respuestas borradas).*' ;;
-    *) line='(tabla [0-9]+, casilla [0-9]+|.* botón de pulsación)\.' ;;
+    =*) line="${step: -1} " act=(type --delay 100 "${step#=}") ;;
+    Return) line='(notificación )?(Comprobado|Respuestas borradas).*' act=(key Return) ;;
+    *) line='(tabla [0-9]+, casilla [0-9]+|.* botón de pulsación)\.' act=(key "$step") ;;
     esac
     before=$(times "$line")
-    case $step in
-    =*) xdotool type --delay 100 "${step#=}" ;;
-    *) xdotool key "$step" ;;
-    esac
+    xdotool "${act[@]}"
     says "$line" "$before" "$step"
 done
 kill "$orca"
