@@ -16,4 +16,7 @@ inline constexpr std::string_view report = "report";             // the report's
 inline constexpr std::string_view accept = "accept";             // closes the report
 inline constexpr std::string_view announcement = "announcement"; // the live region
 
+inline constexpr std::string_view parts[] = {drill,        frame,  turnHint, ended,       again,
+                                             runtimeError, report, accept,   announcement};
+
 } // namespace page

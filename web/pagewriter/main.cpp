@@ -8,7 +8,7 @@
 #include "geometry.h"
 #include "markup.h"
 #include "pageparts.h"
-#include "tabcycle.h"
+#include "runtimeerror.h"
 
 #include <cstdio>
 #include <fstream>
@@ -104,7 +104,13 @@ int main(int argc, char *argv[])
         replace(page, "@STYLE@", style);
         replace(page, "@EARLY@", early);
         replace(page, "@LAST@", page::announcement);
-        replace(page, "@BODY@", markup::body(argv[8]));
+        replace(page, "@HEADING@", markup::escaped(argv[8]));
+        replace(page, "@FORM@", markup::form());
+        replace(page, "@ERROR_TITLE@", markup::escaped(form::runtimeErrorTitle));
+        // The program finds the page's own parts by these ids.
+        for (std::string_view id : page::parts)
+            if (page.find(" id=\"" + std::string(id) + "\"") == page.npos)
+                throw std::runtime_error("the template has no " + std::string(id));
         replace(page, "@PROGRAM@", script);
         std::ofstream written(argv[9], std::ios::binary);
         if (!(written << page) || !written.flush())

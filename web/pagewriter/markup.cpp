@@ -2,8 +2,6 @@
 
 #include "geometry.h"
 #include "kinds.h"
-#include "pageparts.h"
-#include "runtimeerror.h"
 #include "screenreader.h"
 #include "tabcycle.h"
 
@@ -146,25 +144,9 @@ std::string escaped(std::string_view text)
     return out;
 }
 
-std::string body(std::string_view heading)
+std::string form()
 {
-    const std::string button = " type=\"button\"";
-    return tag(
-        "main", page::drill,
-        join("<h1 class=\"unseen\">", escaped(heading), "</h1>",
-             tag("div", page::frame, tag("div", form::formName, children({}))),
-             "<noscript><p>Este ejercicio necesita JavaScript.</p></noscript>",
-             tag("p", page::turnHint, "Gire el teléfono para ver el ejercicio más grande."),
-             tag("div", page::ended,
-                 join("<p>Programa terminado.</p>",
-                      tag("button", page::again, "Empezar de nuevo", button)),
-                 " hidden tabindex=\"-1\""),
-             tag("dialog", page::runtimeError,
-                 join("<h1>", escaped(form::runtimeErrorTitle), "</h1>", tag("p", page::report, ""),
-                      tag("button", page::accept, "Aceptar", button))),
-             // What a command did, for screen readers: a live region is heard only when it was
-             // there first.
-             tag("p", page::announcement, "", " class=\"unseen\" role=\"status\"")));
+    return tag("div", form::formName, children({}));
 }
 
 std::string styles()
