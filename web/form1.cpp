@@ -9,29 +9,16 @@
 
 #include <emscripten/emscripten.h>
 
+// The page's side of these is in glue.js.
+extern "C" {
+void keepForm(const char *id);
+void bringBackForm(const char *id);
+void showModal(const char *id);
+}
+
 namespace {
 
-// The form as the page first held it. A box's copy keeps what was typed into it before the program
-// arrived: the copies are emptied.
-EM_JS(void, keepForm, (const char *id), {
-    Module.pristineForm = document.getElementById(UTF8ToString(id)).cloneNode(true);
-    Module.pristineForm.querySelectorAll("input").forEach(function(box) { box.value = ""; });
-});
-
-EM_JS(void, bringBackForm, (const char *id), {
-    document.getElementById(UTF8ToString(id)).replaceWith(Module.pristineForm.cloneNode(true));
-});
-
 EM_JS(void, closeWindow, (), { window.close(); });
-
-EM_JS(void, showModal, (const char *id), {
-    const dialog = document.getElementById(UTF8ToString(id));
-    // Safari before 15.4 has no modal dialogs: there the report stands open in the page.
-    if (dialog.showModal)
-        dialog.showModal();
-    else
-        dialog.setAttribute("open", "");
-});
 
 } // namespace
 

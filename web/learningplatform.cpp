@@ -5,63 +5,18 @@
 #include <cstdlib>
 #include <string>
 
+// The page's side of these is in glue.js.
+extern "C" {
+bool findRunTime(const char *name);
+double callRunTime(const char *name, const char *element, const char16_t *value, int valueBytes);
+void readClock(int *fields);
+}
+
 namespace {
-
-// Keeps the run-time of that name for the calls to come; whether there is one. A window of another
-// origin (the page shown as a plain file in someone else's frame) throws where its properties are
-// read: it has none.
-EM_JS(bool, findRunTime, (const char *name), {
-    function property(window, key)
-    {
-        try {
-            return window[key];
-        } catch (error) {
-            return undefined;
-        }
-    }
-    function above(window)
-    {
-        for (let depth = 0; window && depth < 16; ++depth) {
-            const found = property(window, UTF8ToString(name));
-            if (found)
-                return found;
-            const parent = property(window, "parent");
-            if (!parent || parent == window)
-                break;
-            window = parent;
-        }
-    }
-    Module.runTime = above(window) || above(window.opener);
-    return !!Module.runTime;
-});
-
-// Calls the run-time with a text or two; what it answers, as a number. A run-time that throws
-// has refused.
-EM_JS(double, callRunTime,
-      (const char *name, const char *element, const char16_t *value, int valueBytes), {
-          try {
-              const said = value ? Module.runTime[UTF8ToString(name)](
-                                       UTF8ToString(element), UTF16ToString(value, valueBytes))
-                                 : Module.runTime[UTF8ToString(name)](UTF8ToString(element));
-              return Number(said);
-          } catch (error) {
-              return NaN;
-          }
-      });
 
 EM_JS(void, forgetRunTime, (), { Module.runTime = undefined; });
 
 EM_JS(double, now, (), { return performance.now(); });
-
-EM_JS(void, readClock, (int *fields), {
-    const date = new Date();
-    HEAP32.set(
-        [
-            date.getFullYear(), date.getMonth() + 1, date.getDate(), date.getHours(),
-            date.getMinutes(), date.getSeconds()
-        ],
-        fields >> 2);
-});
 
 double call(std::string_view function, const std::string &element = {},
             const std::u16string *value = nullptr)

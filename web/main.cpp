@@ -11,6 +11,13 @@
 
 #include <string>
 
+// The page's side of these is in glue.js.
+extern "C" {
+void wire(const char *drill, const char *report);
+void runEarlyClicks();
+void closeReport(const char *id);
+}
+
 namespace {
 
 LearningPlatform &platform()
@@ -24,40 +31,6 @@ Form1 &form1()
     static Form1 one(platform());
     return one;
 }
-
-// Every click in the drill, the run-time error report's closing and the page's going away come to
-// the program from now on; the clicks the page kept while the program was on its way, once it is
-// ready.
-EM_JS(void, wire, (const char *drill, const char *report), {
-    Module.clicked = function(id)
-    {
-        const top = stackSave();
-        _clicked(allocateUTF8OnStack(id));
-        stackRestore(top);
-    };
-    document.getElementById(UTF8ToString(drill))
-        .addEventListener(
-            "click", function(event) { Module.clicked(event.target.id); });
-    document.getElementById(UTF8ToString(report))
-        .addEventListener(
-            "close", function() { _reportRead(); });
-    addEventListener(
-        "pagehide", function() { _pageHidden(); });
-    Module.earlyClicks = window.earlyClicks || [];
-    window.earlyClicks = null;
-});
-
-EM_JS(void, runEarlyClicks, (), { Module.earlyClicks.forEach(Module.clicked); });
-
-EM_JS(void, closeReport, (const char *id), {
-    const dialog = document.getElementById(UTF8ToString(id));
-    if (dialog.close) {
-        dialog.close();
-    } else {
-        dialog.removeAttribute("open");
-        dialog.dispatchEvent(new Event("close"));
-    }
-});
 
 } // namespace
 
