@@ -112,12 +112,6 @@ std::string rule(std::string_view id, std::string_view declarations)
     return join("#", id, "{", declarations, "}");
 }
 
-std::string tag(std::string_view name, std::string_view id, std::string_view content,
-                std::string_view more = {})
-{
-    return join("<", name, attribute("id", id), more, ">", content, "</", name, ">");
-}
-
 } // namespace
 
 std::string escaped(std::string_view text)
@@ -146,7 +140,7 @@ std::string escaped(std::string_view text)
 
 std::string form()
 {
-    return tag("div", form::formName, children({}));
+    return join("<div", attribute("id", form::formName), ">", children({}), "</div>");
 }
 
 std::string styles()
