@@ -6,6 +6,7 @@
 // changes, as NVDA does, and reads what each says: after "PRUEBA" and "BORRAR" what they did,
 // with the focus still on the button. Exits 0 when the drill holds.
 #include "answerkey.h"
+#include "tables.h"
 
 #include <windows.h>
 
@@ -151,6 +152,21 @@ void pressAndHear(const Controls &controls, const wchar_t *button, const std::ws
           L"the focus stays on " + std::wstring(button));
 }
 
+// What is heard after a button, with the boxes before it as said.txt gives them.
+std::wstring saidAfter(std::string_view button, std::string_view boxes)
+{
+    for (const auto &row : table("said.txt"))
+        if (row[0] == button && row[1] == boxes) {
+            const std::string said = joined(row, 2);
+            std::wstring wide(said.size(), L'\0');
+            wide.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, said.data(), int(said.size()),
+                                                        wide.data(), int(wide.size()))));
+            return wide;
+        }
+    check(false, L"said.txt has no row for this");
+    return {};
+}
+
 } // namespace
 
 int wmain()
@@ -181,14 +197,14 @@ int wmain()
             check(SUCCEEDED(box->accessible->put_accValue(self(), value)), L"set " + boxName(k));
         SysFreeString(value);
     }
-    pressAndHear(controls, L"PRUEBA", L"Comprobado: BIEN en 11 de 11.");
+    pressAndHear(controls, L"PRUEBA", saidAfter("Command1", "+++++++++++"));
     for (std::size_t k = 0; k < quiz::answerKey.size(); ++k) {
         BSTR value = nullptr;
         if (const Control *box = find(controls, boxName(k)))
             box->accessible->get_accValue(self(), &value);
         check(take(value) == L"BIEN", boxName(k) + L" reads BIEN after PRUEBA");
     }
-    pressAndHear(controls, L"BORRAR", L"Respuestas borradas.");
+    pressAndHear(controls, L"BORRAR", saidAfter("Command2", "+++++++++++"));
     UnhookWinEvent(hook);
     press(controls, L"Salir");
     for (auto &[name, control] : controls)

@@ -89,6 +89,11 @@ orca=
 # What Orca spoke, a line each, without its key echoes ("tab", "intro", "mayúsculas izquierda").
 spoken=$(spoken | grep -vE ' $')
 status=0
+# What said.txt has heard after a button, with the boxes as given, as a pattern.
+said() {
+    awk -v button="$1" -v boxes="$2" '$1 == button && $2 == boxes { print; exit }' \
+        "$(dirname "$0")/../tables/said.txt" | cut -d' ' -f3- | sed 's/[].[*^$+?(){}|\\]/\\&/g'
+}
 # Each pattern must match a run of consecutive spoken lines, joined by "|".
 heard() {
     if ! tr '\n' '|' <<<"$spoken" | grep -qE "(^|\|)$1(\||$)"; then
@@ -101,11 +106,11 @@ heard "Tabla 1 de símbolos panel\.\|Respuesta 1 de 11 (texto|entrada)\.?\|tabla
     "the first table as a group, the first box's name and place"
 heard "Respuesta 6 de 11 (texto|entrada)\.?\|ZENER\|seleccionado\." "the right answer whole"
 heard "Respuesta 1 de 11 (texto|entrada)\.?\|LED\|seleccionado\." "the wrong answer whole"
-heard "(notificación )?Comprobado: BIEN en 1 de 11\. ERROR en las respuestas 1, 2, 3, 4, 5, 7, 8, 9, 10 y 11\.\|BORRAR botón de pulsación\." \
+heard "(notificación )?$(said Command1 .....+.....)\|BORRAR botón de pulsación\." \
     "what PRUEBA did, the focus unmoved"
 heard "Respuesta 1 de 11 (texto|entrada)\.?\|ERROR\|seleccionado\." "the first box's verdict whole"
 heard "Respuesta 6 de 11 (texto|entrada)\.?\|BIEN\|seleccionado\." "the sixth box's verdict whole"
-heard "(notificación )?Respuestas borradas\.\|Salir botón de pulsación\." \
+heard "(notificación )?$(said Command2 ...........)\|Salir botón de pulsación\." \
     "what BORRAR did, the focus unmoved"
 for word in LED ZENER ERROR BIEN; do
     for ((length = 1; length < ${#word}; ++length)); do

@@ -28,3 +28,12 @@ inline std::vector<std::vector<std::string>> table(const std::string &name)
     }
     return rows;
 }
+
+// The fields of a row from `from` on, as the line has them: a text to the end of the line.
+inline std::string joined(const std::vector<std::string> &row, std::size_t from)
+{
+    std::string text = row.at(from);
+    for (std::size_t k = from + 1; k < row.size(); ++k)
+        text += " " + row[k];
+    return text;
+}
