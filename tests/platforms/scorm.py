@@ -63,44 +63,6 @@ VERSIONS = {
         full=("completed", "passed", "100", "0", "100", 1.0), keep=250),
 }
 
-# The platform: run-times of the versions asked for in its query, each recording every call with
-# its result and error code, and what it holds at every commit. ?refuse makes every SetValue
-# fail with an error, ?throw makes it throw, ?count answers a count of interactions that is none.
-PLATFORM = """<!DOCTYPE html><meta charset="utf-8"><title>Plataforma</title>
-<link rel="icon" href="data:,"><script src="scorm12.js"></script><script src="scorm2004.js"></script>
-<script>
-const asked = new URLSearchParams(location.search), versions = %s;
-window.calls = [];
-window.commits = [];
-for (const version of asked.getAll("version")) {
-    const v = versions[version], api = new window[v.runtime]({logLevel: 5});
-    const [start, end, get, set, commit, error] = v.calls;
-    for (const name of [start, end, get, set, commit]) {
-        const real = api[name].bind(api);
-        api[name] = (...args) => {
-            let result;
-            if (name == set && asked.has("throw"))
-                result = "thrown";
-            else if (name == set && asked.has("refuse"))
-                result = "false";
-            else if (name == get && asked.has("count"))
-                result = "1e12";
-            else
-                result = real(...args);
-            calls.push({api: v.api, name, args, result: String(result), error: String(api[error]())});
-            if (name == commit)
-                commits.push(JSON.parse(JSON.stringify(api.cmi)));
-            if (result == "thrown")
-                throw new Error("refused");
-            return result;
-        };
-    }
-    window[v.api] = api;
-}
-</script>
-<button id="open" onclick="window.open(this.dataset.page)">Abrir</button>"""
-
-
 @pytest.fixture(scope="module")
 def site():
     """The packages unpacked side by side under a loopback server, with the platform."""
@@ -110,9 +72,11 @@ def site():
     for version in VERSIONS:
         with zipfile.ZipFile(os.environ[f"KORVAL_SCORM{version}"]) as archive:
             archive.extractall(os.path.join(folder, version))
-    with open(os.path.join(folder, "platform.html"), "w") as platform:
-        platform.write(PLATFORM % json.dumps(
+    with open(os.path.join(os.path.dirname(__file__), "platform.html"), encoding="utf-8") as source:
+        platform = source.read().replace("VERSIONS", json.dumps(
             {v: {key: VERSIONS[v][key] for key in ("api", "runtime", "calls")} for v in VERSIONS}))
+    with open(os.path.join(folder, "platform.html"), "w", encoding="utf-8") as written:
+        written.write(platform)
     for version in VERSIONS:
         with open(os.path.join(folder, version, "frame.html"), "w") as middle:
             middle.write('<!DOCTYPE html><link rel="icon" href="data:,">'
