@@ -133,31 +133,38 @@ struct Run {
 };
 
 // A control of the program's window, found as any program could: by its id, its place in the
-// table from 1.
+// table from 1, among the window's children and theirs.
 HWND controlOf(HWND form, std::string_view name)
 {
-    static int id;
-    static HWND found;
-    id = int(form::findControl(name) - form::controls.data()) + 1;
-    found = nullptr;
+    struct Search {
+        int id;
+        HWND found;
+    } search{int(form::findControl(name) - form::controls.data()) + 1, nullptr};
     EnumChildWindows(
         form,
-        [](HWND child, LPARAM) CALLBACK -> BOOL {
-            found = GetDlgCtrlID(child) == id ? child : found;
-            return !found;
+        [](HWND child, LPARAM lParam) CALLBACK -> BOOL {
+            auto &search = *reinterpret_cast<Search *>(lParam);
+            search.found = GetDlgCtrlID(child) == search.id ? child : nullptr;
+            return !search.found;
         },
-        0);
-    return found;
+        LPARAM(&search));
+    return search.found;
 }
+
+// What the callbacks below share with the test that set them: a thread timer and a hook are
+// given no pointer of their own.
+struct Watch {
+    void (*act)(HWND);      // to do to the program's window once it is up
+    Run run;                // what the run showed
+    const wchar_t *refused; // the class of windows that cannot be made
+} watch;
 
 // Runs the program as wWinMain does, doing `act` to its window once it is up. A message box it
 // shows is read, with the boxes behind it, and closed.
 Run runProgramWith(void (*act)(HWND))
 {
-    static void (*pending)(HWND);
-    static Run run;
-    pending = act;
-    run = {};
+    watch.act = act;
+    watch.run = {};
     MSG quit; // left by the windows of earlier tests
     while (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
         continue;
@@ -166,30 +173,29 @@ Run runProgramWith(void (*act)(HWND))
         if (const HWND box = FindWindowW(L"#32770", L"" KORVAL_PROGRAM)) {
             wchar_t text[256] = {};
             GetDlgItemTextW(box, 0xFFFF, text, 256); // the message of a message box
-            run.report = text;
+            watch.run.report = text;
             for (const quiz::AnswerSlot &slot : quiz::answerKey)
-                run.boxes.push_back(form ? windowText(controlOf(form, slot.box)) : L"");
+                watch.run.boxes.push_back(form ? windowText(controlOf(form, slot.box)) : L"");
             PostMessageW(box, WM_COMMAND, IDOK, 0);
-        } else if (form && pending) {
-            std::exchange(pending, nullptr)(form);
+        } else if (form && watch.act) {
+            std::exchange(watch.act, nullptr)(form);
         }
     });
-    run.status = runProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
+    watch.run.status = runProgram(GetModuleHandleW(nullptr), SW_SHOWNORMAL);
     KillTimer(nullptr, timer);
-    return run;
+    return watch.run;
 }
 
 // Refuses to make windows of one class, as a system short of resources would.
 HHOOK refuseWindowsOf(const wchar_t *className)
 {
-    static const wchar_t *refused;
-    refused = className;
+    watch.refused = className;
     return SetWindowsHookExW(
         WH_CBT,
         [](int code, WPARAM wParam, LPARAM lParam) CALLBACK -> LRESULT {
             wchar_t name[64] = {};
             if (code == HCBT_CREATEWND && GetClassNameW(HWND(wParam), name, 64) &&
-                std::wstring_view(name) == refused)
+                std::wstring_view(name) == watch.refused)
                 return 1;
             return CallNextHookEx(nullptr, code, wParam, lParam);
         },
