@@ -21,7 +21,7 @@ void focus(std::string_view id);
 // Unless the learner has already put the focus somewhere.
 void focusUnlessFocused(std::string_view id);
 
-// Where the page's state shows, for anyone who waits on it: "ready", then "ended".
+// Where the page's state (page::state) shows, for anyone who waits on it.
 void setState(std::string_view state);
 
 } // namespace dom

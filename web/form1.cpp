@@ -36,7 +36,7 @@ void Form1::restart()
     dom::setHidden(page::turnHint, false);
     constexpr std::string_view first = form::firstFocus().name;
     dom::focus(first);
-    dom::setState("ready");
+    dom::setState(page::state::ready);
 }
 
 std::u16string Form1::text(std::string_view box) const
@@ -71,7 +71,7 @@ void Form1::endProgram()
     const bool again = !m_platform.launched();
     dom::setHidden(page::again, !again);
     dom::focus(again ? page::again : page::ended);
-    dom::setState("ended");
+    dom::setState(page::state::ended);
 }
 
 void Form1::endWithRuntimeError(const std::string &message)

@@ -68,6 +68,6 @@ int main()
     // "PRUEBA" has the focus once the page is there, unless the learner has put it elsewhere.
     constexpr std::string_view first = form::firstFocus().name;
     dom::focusUnlessFocused(first);
-    dom::setState("ready");
+    dom::setState(page::state::ready);
     runEarlyClicks();
 }

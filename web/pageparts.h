@@ -19,4 +19,10 @@ inline constexpr std::string_view announcement = "announcement"; // the live reg
 inline constexpr std::string_view parts[] = {drill,        frame,  turnHint, ended,       again,
                                              runtimeError, report, accept,   announcement};
 
+// The page's states, in its root's data-state for anyone who waits on them.
+namespace state {
+inline constexpr std::string_view ready = "ready"; // the learner can work the form
+inline constexpr std::string_view ended = "ended"; // the drill has ended
+} // namespace state
+
 } // namespace page
