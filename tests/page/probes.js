@@ -36,7 +36,8 @@
         text.selectNodeContents(e);
         const t = text.getBoundingClientRect(), b = e.getBoundingClientRect();
         return Math.abs(t.left - b.left - (b.right - t.right)) <= 3;
-    }) && [...document.querySelectorAll('input')].every(box => getComputedStyle(box).textAlign == 'center'),
+    }) && [...document.querySelectorAll('input')].every(
+             box => getComputedStyle(box).textAlign == 'center'),
 
     // The window, the form's box in it, and whether the page scrolls.
     fit: () => ({
