@@ -5,8 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh web >&2
-# The preset has everything the tree needs: Emscripten's toolchain, node to run what it builds,
-# and Debian's acorn for Emscripten's own tools.
+# The preset's toolchain finds Emscripten, node to run what it builds, and acorn for Emscripten's
+# own tools.
 cmake --preset web >/dev/null
 cmake --build --preset web >&2
 echo "$PWD/build/web/korval2.html"
