@@ -10,6 +10,7 @@
 #include "pageparts.h"
 #include "runtimeerror.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -40,6 +41,30 @@ void replace(std::string &text, std::string_view placeholder, std::string_view v
     if (at == text.npos)
         throw std::runtime_error("no " + std::string(placeholder) + " to fill in");
     text.replace(at, placeholder.size(), value);
+}
+
+// Every id the stylesheet's selectors name is one the page has, a part of its own, the form or a
+// control:
+// the ids are the program's, and a rule for one it does not know would style nothing.
+void checkSelectedIds(std::string style)
+{
+    for (std::size_t open = style.find("/*"); open != style.npos; open = style.find("/*", open))
+        style.erase(open, style.find("*/", open) + 2 - open);
+    std::size_t begin = 0;
+    for (std::size_t end = style.find_first_of("{};"); end != style.npos;
+         begin = end + 1, end = style.find_first_of("{};", begin)) {
+        if (style[end] != '{') // a declaration, where a '#' begins a colour
+            continue;
+        for (std::size_t at = style.find('#', begin); at < end; at = style.find('#', at + 1)) {
+            const std::size_t past = style.find_first_not_of(
+                "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-_", at + 1);
+            const std::string id = style.substr(at + 1, past - at - 1);
+            if (std::ranges::find(page::parts, id) == std::end(page::parts) &&
+                id != form::formName && !form::findControl(id))
+                throw std::runtime_error("the stylesheet selects #" + id +
+                                         ", which the page lacks");
+        }
+    }
 }
 
 // The pictures, one rule each, for the window and every picture box.
@@ -87,6 +112,7 @@ int main(int argc, char *argv[])
     try {
         std::string page = contents(argv[1]);
         std::string style = contents(argv[2]);
+        checkSelectedIds(style);
         replace(style, "@SUNKEN_BORDER@", std::to_string(form::pictureBoxBorder) + "px");
         style += markup::styles() + pictureStyles(argv[7]);
         std::string early = contents(argv[3]);
