@@ -31,6 +31,8 @@ import webtesting
 from webtesting import answers, chromium
 
 PAGE, MODULES = os.environ["KORVAL_PAGE"], os.environ["KORVAL_NODE_MODULES"]
+# Lets a page served late have the rest of it.
+LET_GO = threading.Event()
 # A clock far from UTC, where its day and hour are not UTC's for most of the day.
 os.environ["TZ"] = "Pacific/Kiritimati"
 
@@ -86,6 +88,21 @@ def site():
         def log_message(self, *args):
             pass
 
+        def do_GET(self):
+            """Under /late/, a page up to the end of its first script, the rest once let go."""
+            if not self.path.startswith("/late/"):
+                return super().do_GET()
+            with open(os.path.join(folder, self.path.removeprefix("/late/")), "rb") as source:
+                page = source.read()
+            cut = page.index(b"</script>") + len(b"</script>")
+            self.send_response(200)
+            self.send_header("Content-Type", "text/html; charset=utf-8")
+            self.end_headers()
+            self.wfile.write(page[:cut])
+            self.wfile.flush()
+            LET_GO.wait(30)
+            self.wfile.write(page[cut:])
+
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
                                              functools.partial(Quiet, directory=folder))
     threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -125,7 +142,7 @@ def clock(browser):
 
 def launch(browser, site, version, how="frame", platform="", typed=None, salir=True):
     """The package's page opened from the platform, in a frame, two frames deep or in a window of
-    its own: PRUEBA with the scenario's answers, or with `typed`, then with every name right;
+    its own, the form filling it: PRUEBA with the scenario's answers, or with `typed`, then with every name right;
     then Salir, or the frame going away. Returns the verdicts of the first PRUEBA, what the
     platform recorded, what the browser reported and the learner's clock around the PRUEBAs; a
     frame's end where Salir ended it, and whether the platform heard anything more as it went
@@ -140,13 +157,29 @@ def launch(browser, site, version, how="frame", platform="", typed=None, salir=T
         browser.switch_to.window(browser.window_handles[-1])
     else:
         source = {"frame": f"{version}/korval2.html", "two frames deep": f"{version}/frame.html",
-                  "another origin": f"{site.replace('127.0.0.1', 'localhost')}/12/korval2.html"}
+                  "another origin": f"{site.replace('127.0.0.1', 'localhost')}/late/12/korval2.html"}
+        late = how == "another origin"
         js("const frame = document.createElement('iframe'); frame.src = arguments[0];"
-           "frame.width = 700; frame.height = 420; document.body.append(frame)", source[how])
+           "frame.width = 700; frame.height = 420; frame.hidden = arguments[1];"
+           "document.body.append(frame)", source[how], late)
         for _ in range(2 if how == "two frames deep" else 1):
             wait.until(expected_conditions.frame_to_be_available_and_switch_to_it(
                 (By.TAG_NAME, "iframe")))
+        if late:
+            # Shown, as a platform shows its player, once the page's first script has run and
+            # before it has painted anything: the frame learns its size with no resize to follow.
+            LET_GO.clear()
+            wait.until(lambda _: js("return 'earlyClicks' in window"))
+            browser.switch_to.parent_frame()
+            js("document.querySelector('iframe').hidden = false")
+            browser.switch_to.frame(browser.find_element(By.TAG_NAME, "iframe"))
+            wait.until(lambda _: js("return innerWidth") == 700)
+            LET_GO.set()
     assert webtesting.wait_for(js, "ready", how)
+    assert webtesting.until(lambda: js(
+        "const form = document.getElementById('Form1').getBoundingClientRect();"
+        "return Math.abs(form.width - innerWidth) <= 1 || Math.abs(form.height - innerHeight) <= 1"
+    )), f"{how}: the form does not fill it"
     moments = [clock(browser)]
     verdicts = type_and_check(browser, typed or {row[0]: row[3] for row in answers})
     type_and_check(browser, {row[0]: row[5] for row in answers})
@@ -295,8 +328,9 @@ def test_hostile_answers(browser, site, version):
 
 
 def test_another_origin(browser, site):
-    """The page as a plain file in a frame of another origin: no run-time can be reached, and
-    the drill works as always, with nothing reported, and offers to start again."""
+    """The page as a plain file in a frame of another origin, which learns its size only once the
+    page has begun: no run-time can be reached, and the drill works as always, with nothing
+    reported, and offers to start again."""
     run = launch(browser, site, "12", "another origin")
     assert run["verdicts"] == [row[4] for row in answers] and run["reported"] == []
     assert run["end"][1] == "again"
