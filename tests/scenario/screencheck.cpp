@@ -16,21 +16,22 @@
 #include <QImage>
 #include <QRect>
 
+#include <cstdarg>
 #include <cstdio>
 
 namespace {
 
 int failures = 0;
 
-void fail(const QString &what)
+[[gnu::format(printf, 1, 2)]] void fail(const char *format, ...)
 {
-    std::fprintf(stderr, "screencheck: %s\n", qPrintable(what));
+    std::va_list values;
+    va_start(values, format);
+    std::fputs("screencheck: ", stderr);
+    std::vfprintf(stderr, format, values);
+    std::fputs("\n", stderr);
+    va_end(values);
     ++failures;
-}
-
-QString qs(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
 // The client area of a picture box, or of the form when there is none, in screenshot pixels.
@@ -84,7 +85,8 @@ bool covered(const QImage &shot, QRectF area, std::string_view picture, double s
 void checkPicture(const QImage &shot, const QString &assets, std::string_view name, double scale)
 {
     const QImage picture =
-        QImage(assets + "/" + qs(name) + ".bmp").convertToFormat(QImage::Format_RGB32);
+        QImage(assets + "/" + QString::fromLatin1(name.data(), qsizetype(name.size())) + ".bmp")
+            .convertToFormat(QImage::Format_RGB32);
     const QRectF client = clientRect(name, scale);
     const int block = scale == 1.0 ? 1 : 4;
     int compared = 0, wrong = 0;
@@ -114,11 +116,8 @@ void checkPicture(const QImage &shot, const QString &assets, std::string_view na
             wrong += best > (block == 1 ? 0 : 48);
         }
     if (compared < 100 || wrong > 0)
-        fail(QStringLiteral("%1: %2 of %3 uncovered %4 wrong")
-                 .arg(qs(name))
-                 .arg(wrong)
-                 .arg(compared)
-                 .arg(block == 1 ? "pixels" : "blocks"));
+        fail("%.*s: %d of %d uncovered %s wrong", int(name.size()), name.data(), wrong, compared,
+             block == 1 ? "pixels" : "blocks");
 }
 
 void checkControl(const QImage &shot, const form::ControlSpec &spec, double scale)
@@ -137,11 +136,12 @@ void checkControl(const QImage &shot, const form::ControlSpec &spec, double scal
         for (QPoint corner : {inner.topRight(), inner.bottomLeft(), inner.bottomRight()})
             plain = plain && shot.pixelColor(corner) == face;
     }
+    const std::string name(spec.name);
     if (!plain && spec.kind != form::Kind::PictureBox)
-        fail(qs(spec.name) + " is not where the table puts it");
+        fail("%s is not where the table puts it", name.c_str());
     if (!form::isSystemColour(spec.colour) && spec.kind != form::Kind::PictureBox &&
         face != QColor(QRgb(form::rgb(spec.colour))))
-        fail(qs(spec.name) + " shows " + face.name() + ", not its colour");
+        fail("%s shows %s, not its colour", name.c_str(), qPrintable(face.name()));
 }
 
 } // namespace
@@ -159,11 +159,8 @@ int main(int argc, char *argv[])
     const form::PixelRect client = form::formClientArea();
     const QSize size(qRound(client.width * scale), qRound(client.height * scale));
     if (shot.size() != size) {
-        fail(QStringLiteral("the window is %1 x %2, not %3 x %4")
-                 .arg(shot.width())
-                 .arg(shot.height())
-                 .arg(size.width())
-                 .arg(size.height()));
+        fail("the window is %d x %d, not %d x %d", shot.width(), shot.height(), size.width(),
+             size.height());
         return 1;
     }
     for (std::string_view picture : form::picturedControls())

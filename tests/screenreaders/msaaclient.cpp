@@ -57,20 +57,13 @@ std::wstring take(BSTR text)
 // The roles that a screen reader tells apart here.
 const char *kind(const VARIANT &role)
 {
-    switch (role.vt == VT_I4 ? role.lVal : 0) {
-    case ROLE_SYSTEM_TEXT:
-        return "box";
-    case ROLE_SYSTEM_PUSHBUTTON:
-        return "button";
-    case ROLE_SYSTEM_STATICTEXT:
-        return "label";
-    case ROLE_SYSTEM_GROUPING:
-        return "group";
-    case ROLE_SYSTEM_GRAPHIC:
-        return "image";
-    default:
-        return "other";
-    }
+    static const std::map<LONG, const char *> kinds{{ROLE_SYSTEM_TEXT, "box"},
+                                                    {ROLE_SYSTEM_PUSHBUTTON, "button"},
+                                                    {ROLE_SYSTEM_STATICTEXT, "label"},
+                                                    {ROLE_SYSTEM_GROUPING, "group"},
+                                                    {ROLE_SYSTEM_GRAPHIC, "image"}};
+    const auto found = kinds.find(role.vt == VT_I4 ? role.lVal : 0);
+    return found == kinds.end() ? "other" : found->second;
 }
 
 BOOL CALLBACK collect(HWND window, LPARAM controls)
