@@ -1,3 +1,4 @@
+#include "arithmetic.h"
 #include "bitmapfont.h"
 #include "geometry.h"
 #include "pictures.h"
@@ -23,9 +24,9 @@ void drawGround(QImage &image)
     for (int y = 0; y < image.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const double d = std::hypot(x - 330.0, (y - 220.0) * 1.15);
-            const double ring = 14.0 * std::sin(d / 24.0);
-            const double glow = std::exp(-(d / 140.0) * (d / 140.0));
+            const double d = arithmetic::distance({}, {x - 330.0, (y - 220.0) * 1.15});
+            const double ring = 14.0 * arithmetic::sine(d / 24.0);
+            const double glow = arithmetic::exponential(-(d / 140.0) * (d / 140.0));
             const int r = int(128 + ring - 14 * glow);
             const int g = int(140 + ring + 26 * glow);
             const int b = int(124 + ring - 10 * glow);
@@ -60,7 +61,7 @@ void drawResistor(QPainter &p)
 {
     p.save();
     p.translate(220, 150);
-    p.rotate(-24);
+    p.setTransform(arithmetic::rotation(-24), true);
     p.setPen(QPen(QColor(150, 150, 150), 3));
     p.drawLine(QPointF(-74, 0), QPointF(74, 0));
     QLinearGradient shade(0, -13, 0, 13);
@@ -82,7 +83,7 @@ void drawHandheld(QPainter &p)
 {
     p.save();
     p.translate(285, 82);
-    p.rotate(12);
+    p.setTransform(arithmetic::rotation(12), true);
     p.setPen(QPen(QColor(238, 238, 230, 170), 2));
     p.setBrush(QColor(236, 238, 228, 120));
     p.drawRoundedRect(QRectF(-60, -55, 120, 110), 14, 14);
@@ -163,7 +164,7 @@ void drawGreenBoard(QPainter &p)
 {
     p.save();
     p.translate(300, 232);
-    p.rotate(-14);
+    p.setTransform(arithmetic::rotation(-14), true);
     p.setPen(QPen(QColor(40, 80, 40), 1));
     p.setBrush(QColor(58, 122, 58));
     p.drawRect(QRectF(-74, -44, 148, 88));
@@ -189,7 +190,7 @@ void drawGreyBoard(QPainter &p)
 {
     p.save();
     p.translate(104, 330);
-    p.rotate(8);
+    p.setTransform(arithmetic::rotation(8), true);
     p.setPen(QPen(QColor(70, 76, 70), 1));
     p.setBrush(QColor(112, 122, 112));
     p.drawRect(QRectF(-112, -128, 224, 256));
@@ -222,7 +223,7 @@ void drawBridge(QPainter &p, QImage &image)
         const QPointF middle = (a + b) / 2;
         p.save();
         p.translate(middle);
-        p.rotate(QLineF(a, b).angle() * -1);
+        p.setTransform(arithmetic::rotation(b - a), true);
         p.setBrush(QColor(132, 143, 127));
         p.drawRect(QRectF(-12, -5, 24, 10));
         p.restore();

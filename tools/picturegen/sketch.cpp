@@ -1,5 +1,6 @@
 #include "sketch.h"
 
+#include "arithmetic.h"
 #include "random.h"
 
 #include <QPainterPath>
@@ -68,8 +69,7 @@ void Sketch::circle(int x0, int y0, int x1, int y1)
 
 void Sketch::arrow(QPointF from, QPointF tip, qreal headLength, qreal headWidth)
 {
-    const QLineF shaft(from, tip);
-    const QPointF along = (tip - from) / shaft.length();
+    const QPointF along = (tip - from) / arithmetic::distance(from, tip);
     const QPointF across(-along.y(), along.x());
     const QPointF base = tip - along * headLength;
     stroke(from, base + along);
