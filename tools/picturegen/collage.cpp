@@ -196,8 +196,11 @@ void drawGreyBoard(QPainter &p)
     p.drawRect(QRectF(-112, -128, 224, 256));
     Random random(0xB0A2D);
     for (int i = 0; i < 150; ++i) {
-        const QRectF part(random.between(-106, 96), random.between(-122, 114),
-                          random.between(4, 16), random.between(3, 12));
+        // One draw after another: the order in which a call's arguments are worked out is
+        // the compiler's, and differs between processors.
+        const int height = random.between(3, 12), width = random.between(4, 16);
+        const int top = random.between(-122, 114), left = random.between(-106, 96);
+        const QRectF part(left, top, width, height);
         const int tone = random.between(30, 180);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(tone, tone + 6, tone));
