@@ -37,8 +37,6 @@ HEARD = collections.Counter(line.split("|")[0] for line in table("heard.txt"))
 PRUEBA = tuple(int(n) for n in FORM["Command1"])
 SAID = {(button, boxes): text for button, boxes, text in
         (line.split(maxsplit=2) for line in table("said.txt"))}
-with open(os.path.join(os.path.dirname(__file__), "probes.js"), encoding="utf-8") as source:
-    PROBES = source.read()
 KEYS = {"Tab": Keys.TAB, "Return": Keys.ENTER, "space": Keys.SPACE, "Escape": Keys.ESCAPE}
 
 
@@ -184,9 +182,7 @@ def start(engine, *size):
 
 
 def probe(engine, question, *args):
-    """One of probes.js's answers about the page."""
-    return engine.run(f"return ({PROBES})[arguments[0]](...[...arguments].slice(1))", question,
-                      *args)
+    return webtesting.probe(engine.run, question, *args)
 
 
 def focused(engine):

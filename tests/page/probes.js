@@ -1,11 +1,25 @@
-// What engines.py reads off the page, one function a question, the same in every engine: it runs
-// this file and calls one of them by name. Each answers plain data for the test to compare.
+// What the page's tests read off the page, one function a question, the same in every engine:
+// webtesting.probe runs this file and calls one of them by name. Each answers plain data.
 ({
     state: () => document.documentElement.dataset.state,
     focused: () => document.activeElement.id,
     value: id => document.getElementById(id).value,
     boxes: () => [...document.querySelectorAll('input')].map(box => box.value),
     selection: () => [document.activeElement.selectionStart, document.activeElement.selectionEnd],
+
+    // Whether the form fills the width or the height of its window.
+    fills: () => {
+        const form = document.getElementById('Form1').getBoundingClientRect();
+        return Math.abs(form.width - innerWidth) <= 1 || Math.abs(form.height - innerHeight) <= 1;
+    },
+    // The words the page ends with, and where the focus is then.
+    end: () => [document.getElementById('ended').innerText.trim(), document.activeElement.id],
+    // The learner's clock, as SCORM 2004 writes a moment.
+    clock: () => {
+        const d = new Date(), two = n => String(n).padStart(2, '0');
+        return `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}T` +
+            `${two(d.getHours())}:${two(d.getMinutes())}:${two(d.getSeconds())}`;
+    },
 
     // Every box holds `text`, and `id` has the focus.
     fill: (text, id) => {

@@ -1,5 +1,5 @@
-"""What the page's Python tests share: a headless Chromium, waiting for the page's state, and the
-tables of the scenarios."""
+"""What the page's Python tests share: a headless Chromium, waiting for the page's state, the
+questions they ask of it, and the tables of the scenarios."""
 
 import os
 import time
@@ -37,6 +37,15 @@ def chromium(*flags, loading="normal"):
         options.add_argument(flag)
     options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
     return webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+
+with open(os.path.join(os.path.dirname(__file__), "probes.js"), encoding="utf-8") as source:
+    PROBES = source.read()
+
+
+def probe(run, question, *args):
+    """One of probes.js's answers about the page, which run(script, *args) asks."""
+    return run(f"return ({PROBES})[arguments[0]](...[...arguments].slice(1))", question, *args)
 
 
 def table(name):

@@ -28,7 +28,7 @@ from selenium.webdriver.support import expected_conditions
 from selenium.webdriver.support.wait import WebDriverWait
 
 import webtesting
-from webtesting import answers, chromium
+from webtesting import answers, chromium, probe
 
 PAGE, MODULES = os.environ["KORVAL_PAGE"], os.environ["KORVAL_NODE_MODULES"]
 # Lets a page served late have the rest of it.
@@ -118,10 +118,6 @@ def browser():
     driver.quit()
 
 
-def value(browser, box):
-    return browser.execute_script("return document.getElementById(arguments[0]).value", box)
-
-
 def type_and_check(browser, typed):
     """Types into the boxes, presses PRUEBA and returns what the boxes show."""
     for box, text in typed.items():
@@ -129,21 +125,13 @@ def type_and_check(browser, typed):
         field.clear()
         field.send_keys(text)
     browser.find_element(By.ID, "Command1").click()
-    return [value(browser, box) for box in typed]
-
-
-def clock(browser):
-    """The learner's clock, as SCORM 2004 writes a moment."""
-    return browser.execute_script(
-        "const d = new Date(), two = n => String(n).padStart(2, '0');"
-        "return `${d.getFullYear()}-${two(d.getMonth() + 1)}-${two(d.getDate())}T`"
-        "+ `${two(d.getHours())}:${two(d.getMinutes())}:${two(d.getSeconds())}`")
+    return [probe(browser.execute_script, "value", box) for box in typed]
 
 
 def launch(browser, site, version, how="frame", platform="", typed=None, salir=True):
     """The package's page opened from the platform, in a frame, two frames deep or in a window of
-    its own, the form filling it: PRUEBA with the scenario's answers, or with `typed`, then with every name right;
-    then Salir, or the frame going away. Returns the verdicts of the first PRUEBA, what the
+    its own, the form filling it: PRUEBA with the scenario's answers, or with `typed`, then with
+    every name right; then Salir, or the frame going away. Returns the verdicts of the first PRUEBA, what the
     platform recorded, what the browser reported and the learner's clock around the PRUEBAs; a
     frame's end where Salir ended it, and whether the platform heard anything more as it went
     away."""
@@ -159,9 +147,7 @@ def launch(browser, site, version, how="frame", platform="", typed=None, salir=T
         source = {"frame": f"{version}/korval2.html", "two frames deep": f"{version}/frame.html",
                   "another origin": f"{site.replace('127.0.0.1', 'localhost')}/late/12/korval2.html"}
         late = how == "another origin"
-        js("const frame = document.createElement('iframe'); frame.src = arguments[0];"
-           "frame.width = 700; frame.height = 420; frame.hidden = arguments[1];"
-           "document.body.append(frame)", source[how], late)
+        js("openFrame(arguments[0], arguments[1])", source[how], late)
         for _ in range(2 if how == "two frames deep" else 1):
             wait.until(expected_conditions.frame_to_be_available_and_switch_to_it(
                 (By.TAG_NAME, "iframe")))
@@ -176,14 +162,11 @@ def launch(browser, site, version, how="frame", platform="", typed=None, salir=T
             wait.until(lambda _: js("return innerWidth") == 700)
             LET_GO.set()
     assert webtesting.wait_for(js, "ready", how)
-    assert webtesting.until(lambda: js(
-        "const form = document.getElementById('Form1').getBoundingClientRect();"
-        "return Math.abs(form.width - innerWidth) <= 1 || Math.abs(form.height - innerHeight) <= 1"
-    )), f"{how}: the form does not fill it"
-    moments = [clock(browser)]
+    assert webtesting.until(lambda: probe(js, "fills")), f"{how}: the form does not fill it"
+    moments = [probe(js, "clock")]
     verdicts = type_and_check(browser, typed or {row[0]: row[3] for row in answers})
     type_and_check(browser, {row[0]: row[5] for row in answers})
-    moments.append(clock(browser))
+    moments.append(probe(js, "clock"))
     end = None
     if salir:
         browser.find_element(By.ID, "Command3").click()
@@ -194,8 +177,7 @@ def launch(browser, site, version, how="frame", platform="", typed=None, salir=T
     else:
         if salir:
             assert webtesting.wait_for(js, "ended", how)
-            end = js("return [document.getElementById('ended').innerText.trim(), "
-                     "document.activeElement.id]")
+            end = probe(js, "end")
         browser.switch_to.default_content()
         heard = js("return window.calls.length")
         js("document.querySelector('iframe').remove()")  # the frame goes away: pagehide
