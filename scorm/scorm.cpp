@@ -69,8 +69,9 @@ std::string digits(long long number, int width = 1)
 // A share from 0 to 1 to the millionth, as a run-time reads a real number.
 std::string decimal(double share)
 {
-    std::string text = digits(std::lround(share * 1e6), 7);
-    text.insert(text.size() - 6, ".");
+    const std::string millionths = digits(std::lround(share * 1e6), 7);
+    const std::size_t point = millionths.size() - 6;
+    std::string text = millionths.substr(0, point) + "." + millionths.substr(point);
     text.erase(text.find_last_not_of('0') + 1);
     if (text.back() == '.')
         text.pop_back();
