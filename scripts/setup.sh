@@ -6,6 +6,7 @@
 #     screen    a display of our own: Xvfb and a screenshot, for a machine without one
 #     windows   cross-build korval2.exe and run it under Wine
 #     windows-x86  cross-build korval2.exe for 32-bit Windows
+#     arm64     cross-build korval2 for 64-bit ARM (a Raspberry Pi) and run it under qemu
 #     msi       make its Windows Installer package
 #     package   make the Debian package
 #     web       build the page with Emscripten
@@ -17,6 +18,8 @@ declare -A needs=(
     [screen]="xvfb xauth xdotool x11-utils imagemagick"
     [windows]="cmake ninja-build g++-mingw-w64-x86-64 wine64 fonts-wine doctest-dev"
     [windows-x86]="cmake ninja-build g++-mingw-w64-i686 doctest-dev"
+    [arm64]="cmake ninja-build crossbuild-essential-arm64 qt6-base-dev qt6-base-dev:arm64
+             libgl-dev:arm64 qemu-user-static doctest-dev dpkg-dev"
     [msi]="wixl msitools"
     [package]="dpkg-dev file"
     [web]="cmake ninja-build emscripten g++ pkgconf libwebp-dev nettle-dev doctest-dev"
@@ -28,11 +31,11 @@ wanted=()
 for purpose in "$@"; do
     case $purpose in
     test)
-        for part in run screen windows windows-x86 msi package web test; do
+        for part in run screen windows windows-x86 arm64 msi package web test; do
             wanted+=(${needs[$part]})
         done
         ;;
-    run | screen | windows | windows-x86 | msi | package | web) wanted+=(${needs[$purpose]}) ;;
+    run | screen | windows | windows-x86 | arm64 | msi | package | web) wanted+=(${needs[$purpose]}) ;;
     *) echo "setup.sh: no purpose '$purpose'" >&2; exit 2 ;;
     esac
 done
@@ -49,6 +52,10 @@ for package in "${wanted[@]}"; do
 done
 sudo=()
 ((EUID == 0)) || sudo=(sudo)
+# Debian's packages for another architecture come once dpkg takes that architecture.
+if [[ " ${wanted[*]} " == *":arm64 "* ]] && ! dpkg --print-foreign-architectures | grep -qx arm64; then
+    "${sudo[@]}" dpkg --add-architecture arm64
+fi
 if ((${#missing[@]} > 0)); then
     echo "Installing: ${missing[*]}"
     "${sudo[@]}" apt-get update -qq
