@@ -362,18 +362,12 @@ def test_before_the_program(engine):
     none of that typing."""
     chromium_only(engine)
     with open(PAGE, "rb") as source:
-        form, program = source.read().rsplit(b"<script", 1)
+        page = source.read()
     let_go = threading.Event()
 
     class Slow(http.server.BaseHTTPRequestHandler):
         def do_GET(self):
-            self.send_response(200)
-            self.send_header("Content-Type", "text/html; charset=utf-8")
-            self.end_headers()
-            self.wfile.write(form)
-            self.wfile.flush()
-            let_go.wait(30)
-            self.wfile.write(b"<script" + program)
+            webtesting.send_late(self, page, page.rindex(b"<script"), let_go)
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Slow)
     threading.Thread(target=server.serve_forever, daemon=True).start()

@@ -48,6 +48,18 @@ def probe(run, question, *args):
     return run(f"return ({PROBES})[arguments[0]](...[...arguments].slice(1))", question, *args)
 
 
+def send_late(handler, page, cut, let_go):
+    """Answers a request with the page up to `cut`, and the rest once `let_go` is set: the page
+    as a slow connection brings it."""
+    handler.send_response(200)
+    handler.send_header("Content-Type", "text/html; charset=utf-8")
+    handler.end_headers()
+    handler.wfile.write(page[:cut])
+    handler.wfile.flush()
+    let_go.wait(30)
+    handler.wfile.write(page[cut:])
+
+
 def table(name):
     """The lines of one of the tables the scenarios share, without their comments; there are
     some."""

@@ -94,14 +94,7 @@ def site():
                 return super().do_GET()
             with open(os.path.join(folder, self.path.removeprefix("/late/")), "rb") as source:
                 page = source.read()
-            cut = page.index(b"</script>") + len(b"</script>")
-            self.send_response(200)
-            self.send_header("Content-Type", "text/html; charset=utf-8")
-            self.end_headers()
-            self.wfile.write(page[:cut])
-            self.wfile.flush()
-            LET_GO.wait(30)
-            self.wfile.write(page[cut:])
+            webtesting.send_late(self, page, page.index(b"</script>") + len(b"</script>"), LET_GO)
 
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
                                              functools.partial(Quiet, directory=folder))
