@@ -7,6 +7,7 @@
 // with the focus still on the button. Exits 0 when the drill holds.
 #include "answerkey.h"
 #include "tables.h"
+#include "text.h"
 
 #include <windows.h>
 
@@ -149,13 +150,8 @@ void pressAndHear(const Controls &controls, const wchar_t *button, const std::ws
 std::wstring saidAfter(std::string_view button, std::string_view boxes)
 {
     for (const auto &row : table("said.txt"))
-        if (row[0] == button && row[1] == boxes) {
-            const std::string said = joined(row, 2);
-            std::wstring wide(said.size(), L'\0');
-            wide.resize(std::size_t(MultiByteToWideChar(CP_UTF8, 0, said.data(), int(said.size()),
-                                                        wide.data(), int(wide.size()))));
-            return wide;
-        }
+        if (row[0] == button && row[1] == boxes)
+            return wide(joined(row, 2));
     check(false, L"said.txt has no row for this");
     return {};
 }
@@ -183,9 +179,7 @@ int wmain()
     std::fflush(stdout);
 
     for (std::size_t k = 0; k < quiz::answerKey.size(); ++k) {
-        const std::wstring answer(quiz::answerKey[k].expected.begin(),
-                                  quiz::answerKey[k].expected.end());
-        BSTR value = SysAllocString(answer.c_str());
+        BSTR value = SysAllocString(std::wstring(wide(quiz::answerKey[k].expected)).c_str());
         if (const Control *box = find(controls, boxName(k)))
             check(SUCCEEDED(box->accessible->put_accValue(self(), value)), L"set " + boxName(k));
         SysFreeString(value);
