@@ -20,7 +20,7 @@ def until(condition):
 def wait_for(run, state, where):
     """Waits for the page's state ("ready", "ended"), which run(script) reads from the page;
     whether it came."""
-    if until(lambda: run("return document.documentElement.dataset.state") == state):
+    if until(lambda: probe(run, "state") == state):
         return True
     print(f"{where}: the page is not {state}")
     return False
