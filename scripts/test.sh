@@ -7,7 +7,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 #   scripts/test.sh [--package] [sanitize]
 # --package also makes the Debian packages, this machine's and arm64's, and installs, drives and
-# purges this machine's through apt-get (as root or with sudo): it replaces an installed korval2. CI (CI=true) always does so.
+# purges this machine's through apt-get (as root or with sudo): it replaces an installed korval2.
+# CI (CI=true) always does so.
 # `sanitize` runs only the sanitizer build.
 set -euo pipefail
 cd "$(dirname "$0")/.."

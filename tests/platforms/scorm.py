@@ -75,7 +75,7 @@ def site():
         with zipfile.ZipFile(os.environ[f"KORVAL_SCORM{version}"]) as archive:
             archive.extractall(os.path.join(folder, version))
     with open(os.path.join(os.path.dirname(__file__), "platform.html"), encoding="utf-8") as source:
-        platform = source.read().replace("VERSIONS", json.dumps(
+        platform = source.read().replace("@VERSIONS@", json.dumps(
             {v: {key: VERSIONS[v][key] for key in ("api", "runtime", "calls")} for v in VERSIONS}))
     with open(os.path.join(folder, "platform.html"), "w", encoding="utf-8") as written:
         written.write(platform)
